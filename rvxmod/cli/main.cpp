@@ -1,0 +1,48 @@
+// rvxmod-cli: the tool-side operations without windows.
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "rvxmod/cli/cli_commands.h"
+
+namespace {
+
+using rvxmod::cli::GlobalOptions;
+
+constexpr std::string_view kUsage =
+    "usage: rvxmod-cli [--port DEVICE] [--baud 230400|19200] COMMAND [ARGS...]\n"
+    "commands:\n"
+    "  info                        connect and list the tool string\n"
+    "  convert --cal FILE [...]    convert raw counts read from stdin\n";
+
+int usageError(std::string_view message) {
+    std::cerr << "rvxmod-cli: " << message << "\n" << kUsage;
+    return rvxmod::cli::kExitUsage;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> words(argv + 1, argv + argc);
+    GlobalOptions options;
+    std::size_t i = 0;
+    for (; i < words.size() && words[i].starts_with("--"); ++i) {
+        if (i + 1 >= words.size()) return usageError(words[i] + " needs a value");
+        if (words[i] == "--port") {
+            options.port = words[++i];
+        } else if (words[i] == "--baud") {
+            const std::string& baud = words[++i];
+            if (baud != "230400" && baud != "19200") return usageError("--baud takes 230400 or 19200");
+            options.baud = std::stoi(baud);
+        } else {
+            return usageError("unknown option " + words[i]);
+        }
+    }
+    if (i >= words.size()) return usageError("no command given");
+    const std::string& command = words[i];
+    const std::span<const std::string> rest(words.data() + i + 1, words.size() - i - 1);
+    if (command == "info") return rvxmod::cli::runInfoCommand(options, rest);
+    if (command == "convert") return rvxmod::cli::runConvertCommand(options, rest);
+    return usageError("unknown command " + command);
+}
