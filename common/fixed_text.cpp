@@ -1,0 +1,44 @@
+#include "common/fixed_text.h"
+
+#include <algorithm>
+
+namespace rvx {
+namespace {
+constexpr std::string_view kBlanks = " \t";
+}  // namespace
+
+std::string_view trimLeft(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(kBlanks);
+    return first == std::string_view::npos ? std::string_view{} : text.substr(first);
+}
+
+std::string_view trimRight(std::string_view text) {
+    const std::size_t last = text.find_last_not_of(kBlanks);
+    return last == std::string_view::npos ? std::string_view{} : text.substr(0, last + 1);
+}
+
+std::string_view trim(std::string_view text) {
+    return trimRight(trimLeft(text));
+}
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    const auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
+    return std::ranges::equal(a, b, [&](char x, char y) {
+        return lower(static_cast<unsigned char>(x)) == lower(static_cast<unsigned char>(y));
+    });
+}
+
+std::vector<std::string_view> splitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        if (line.ends_with('\r')) line.remove_suffix(1);
+        lines.push_back(line);
+        if (end == std::string_view::npos) break;
+        text.remove_prefix(end + 1);
+    }
+    return lines;
+}
+
+}  // namespace rvx

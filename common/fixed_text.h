@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rvx {
+
+// Blanks are spaces and tabs, the characters the file formats pad with.
+std::string_view trimLeft(std::string_view text);
+std::string_view trimRight(std::string_view text);
+std::string_view trim(std::string_view text);
+
+// ASCII case-insensitive equality, as names, keys and extensions are compared.
+bool equalsIgnoringCase(std::string_view a, std::string_view b);
+
+// Lines split at LF or CR LF without their line ends. A final line end does not start another
+// (empty) line, so "a\r\nb\r\n" and "a\nb" both give {"a", "b"}.
+std::vector<std::string_view> splitLines(std::string_view text);
+
+}  // namespace rvx

@@ -1,0 +1,32 @@
+#include "common/fixed_text.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace rvx {
+namespace {
+
+using ::testing::ElementsAre;
+
+TEST(SplitLines, AcceptsLfAndCrLfWithoutAnEmptyLastLine) {
+    EXPECT_THAT(splitLines("a\r\nb\nc\r\n"), ElementsAre("a", "b", "c"));
+    EXPECT_THAT(splitLines("a\n\r\n\nb"), ElementsAre("a", "", "", "b"));
+    EXPECT_THAT(splitLines("a\rb"), ElementsAre("a\rb"));
+    EXPECT_TRUE(splitLines("").empty());
+}
+
+TEST(Trim, RemovesSpacesAndTabsOnTheAskedSides) {
+    EXPECT_EQ(trim(" \ta b\t "), "a b");
+    EXPECT_EQ(trimLeft(" \ta b\t "), "a b\t ");
+    EXPECT_EQ(trimRight(" \ta b\t "), " \ta b");
+    EXPECT_EQ(trim(" \t "), "");
+}
+
+TEST(EqualsIgnoringCase, ComparesAsciiLettersCaseBlind) {
+    EXPECT_TRUE(equalsIgnoringCase("File.BAK", "file.bak"));
+    EXPECT_FALSE(equalsIgnoringCase("file", "files"));
+    EXPECT_FALSE(equalsIgnoringCase("[", "{"));  // 0x5B vs 0x7B differ by the case bit only
+}
+
+}  // namespace
+}  // namespace rvx
