@@ -7,6 +7,14 @@ namespace {
 constexpr std::string_view kBlanks = " \t";
 }  // namespace
 
+std::string PadC(std::string_view text, std::size_t width, bool onTheLeft, char fill) {
+    std::string padded(text);
+    if (padded.size() < width) {
+        padded.insert(onTheLeft ? padded.begin() : padded.end(), width - padded.size(), fill);
+    }
+    return padded;
+}
+
 std::string_view trimLeft(std::string_view text) {
     const std::size_t first = text.find_first_not_of(kBlanks);
     return first == std::string_view::npos ? std::string_view{} : text.substr(first);

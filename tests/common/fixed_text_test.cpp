@@ -8,6 +8,14 @@ namespace {
 
 using ::testing::ElementsAre;
 
+TEST(PadC, PadsShortTextsOnTheChosenSideAndKeepsLongOnes) {
+    EXPECT_EQ(PadC("77", 5, true, '0'), "00077");
+    EXPECT_EQ(PadC("77", 5, false, ' '), "77   ");
+    EXPECT_EQ(PadC("", 3, true, '0'), "000");
+    EXPECT_EQ(PadC("12345", 5, true, '0'), "12345");
+    EXPECT_EQ(PadC("123456", 5, true, '0'), "123456");
+}
+
 TEST(SplitLines, AcceptsLfAndCrLfWithoutAnEmptyLastLine) {
     EXPECT_THAT(splitLines("a\r\nb\nc\r\n"), ElementsAre("a", "b", "c"));
     EXPECT_THAT(splitLines("a\n\r\n\nb"), ElementsAre("a", "", "", "b"));
