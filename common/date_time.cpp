@@ -1,5 +1,6 @@
 #include "common/date_time.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <ctime>
@@ -8,22 +9,26 @@
 namespace rvx {
 namespace {
 
+using namespace std::chrono_literals;
+
 constexpr std::int64_t kMillisecondsPerDay = 86'400'000;
+constexpr std::chrono::sys_days kEpoch = 1899y / std::chrono::December / 30;
+// The extreme values within the years 1 to 9999 (1 January 0001 23:59:59.999 being the lowest).
+constexpr double kLatest =
+    (std::chrono::sys_days{9999y / std::chrono::December / 31} - kEpoch).count() + 0.99999999;
+constexpr double kEarliest =
+    (std::chrono::sys_days{1y / std::chrono::January / 1} - kEpoch).count() - 0.99999999;
 
 // Day count relative to 30 December 1899 through the proleptic Gregorian calendar of <chrono>.
 std::int64_t dayCount(int year, int month, int day) {
-    using namespace std::chrono;
-    constexpr sys_days kEpoch = 1899y / December / 30;
-    const sys_days date = std::chrono::year(year) /
-                          std::chrono::month(static_cast<unsigned>(month)) /
-                          std::chrono::day(static_cast<unsigned>(day));
+    const std::chrono::sys_days date = std::chrono::year(year) /
+                                       std::chrono::month(static_cast<unsigned>(month)) /
+                                       std::chrono::day(static_cast<unsigned>(day));
     return (date - kEpoch).count();
 }
 
 std::chrono::year_month_day civilDay(std::int64_t days) {
-    using namespace std::chrono;
-    constexpr sys_days kEpoch = 1899y / December / 30;
-    return year_month_day{kEpoch + std::chrono::days(days)};
+    return std::chrono::year_month_day{kEpoch + std::chrono::days(days)};
 }
 
 std::int64_t millisecondsOfDay(const CivilDateTime& civil) {
@@ -63,6 +68,8 @@ std::optional<DateTime> tryEncodeDateTime(const CivilDateTime& civil) {
 }
 
 CivilDateTime decodeDateTime(DateTime value) {
+    // Corrupt input must not reach the integer conversions below.
+    value = std::isnan(value) ? 0.0 : std::clamp(value, kEarliest, kLatest);
     const double wholeDays = std::trunc(value);
     std::int64_t days = static_cast<std::int64_t>(wholeDays);
     std::int64_t milliseconds = std::llround(std::fabs(value - wholeDays) * kMillisecondsPerDay);

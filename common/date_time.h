@@ -35,6 +35,7 @@ DateTime encodeDateTime(const CivilDateTime& civil);
 std::optional<DateTime> tryEncodeDateTime(const CivilDateTime& civil);
 
 // Rounds to the nearest millisecond, carrying into the next day rather than showing second 60.
+// Values beyond the years 1 to 9999 give the nearest end of that range, not-a-number gives day 0.
 CivilDateTime decodeDateTime(DateTime value);
 
 // The local wall-clock time.

@@ -1,7 +1,6 @@
 #include "common/text_file.h"
 
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "common/text_catalogue.h"
@@ -24,10 +23,16 @@ std::filesystem::path temporarySibling(const std::filesystem::path& path) {
 }  // namespace
 
 Result<std::string> readTextFile(const std::filesystem::path& path) {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
     std::ifstream in(path, std::ios::binary);
-    if (!in) return fileError("Unable to open file ", path);
-    std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) return fileError("Unable to read file ", path);
+    if (error || !in) return fileError("Unable to open file ", path);
+    // istream::read turns a failing read into a state flag, where a stream iterator would throw.
+    std::string text(size, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(size));
+    if (static_cast<std::uintmax_t>(in.gcount()) != size) {
+        return fileError("Unable to read file ", path);
+    }
     return text;
 }
 

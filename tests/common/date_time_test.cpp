@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <ostream>
 
 namespace rvx {
@@ -59,6 +60,13 @@ TEST(DateTime, RoundsToTheNearestMillisecondAndCarriesIntoTheNextDay) {
               (CivilDateTime{2000, 1, 1, 0, 0, 0, 1}));
     // Before the origin the fraction is still time of day: close to 24:00 of 29 December.
     EXPECT_EQ(decodeDateTime(-2.0 + 1e-10), (CivilDateTime{1899, 12, 30, 0, 0, 0, 0}));
+}
+
+TEST(DateTime, DecodesCorruptValuesToTheEndsOfTheCalendar) {
+    EXPECT_EQ(decodeDateTime(1e300), (CivilDateTime{9999, 12, 31, 23, 59, 59, 999}));
+    EXPECT_EQ(decodeDateTime(-std::numeric_limits<double>::infinity()),
+              (CivilDateTime{1, 1, 1, 23, 59, 59, 999}));
+    EXPECT_EQ(decodeDateTime(std::nan("")), CivilDateTime{});
 }
 
 TEST(DateTime, CheckedEncodingRefusesImpossibleFields) {

@@ -22,6 +22,7 @@ TEST(TextFile, WritesAtomicallyAndReadsBackTheSameBytes) {
 TEST(TextFile, ReportsUnreadableAndUnwritablePaths) {
     const testing::TempFolder folder;
     EXPECT_FALSE(readTextFile(folder.file("absent.txt")).ok());
+    EXPECT_FALSE(readTextFile(folder.path()).ok());
     EXPECT_FALSE(writeFileAtomically(folder.file("absent/out.txt"), "x").ok());
 }
 
