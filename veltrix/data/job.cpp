@@ -21,9 +21,9 @@ bool Job::holdsDataOf(DataKind kind) const {
     return false;
 }
 
-std::string Job::dateFormatPattern() const {
+std::string datePattern(DateOrder order, char dateSeparator) {
     const std::string sep(1, dateSeparator);
-    switch (dateOrder) {
+    switch (order) {
         case DateOrder::YearMonthDay:
             return "yyyy" + sep + "mm" + sep + "dd";
         case DateOrder::MonthDayYear:
@@ -32,6 +32,10 @@ std::string Job::dateFormatPattern() const {
             return "dd" + sep + "mm" + sep + "yyyy";
     }
     return {};
+}
+
+std::string Job::dateFormatPattern() const {
+    return datePattern(dateOrder, locale.dateSeparator);
 }
 
 JobUnits unitTexts(DepthUnitSystem system) {

@@ -4,7 +4,9 @@
 #include <cstddef>
 #include <string>
 
+#include "common/date_parse.h"
 #include "common/date_time.h"
+#include "common/format_settings.h"
 #include "common/user_port.h"
 #include "veltrix/data/job_data_sets.h"
 
@@ -14,7 +16,10 @@ namespace veltrix {
 enum class DataKind { Depth, Pressure, Ccl, Spinner, Rvx };
 
 // Order of the date parts when dates are parsed.
-enum class DateOrder { YearMonthDay, MonthDayYear, DayMonthYear };
+using DateOrder = rvx::DateOrder;
+
+// The date format pattern of an order, e.g. "yyyy/mm/dd" for year-month-day and "/".
+std::string datePattern(DateOrder order, char dateSeparator);
 
 enum class DepthUnitSystem { Feet, Meters };
 
@@ -79,8 +84,8 @@ struct Job {
     JobUnits units;
     std::string trackerSerial;
     DateOrder dateOrder = DateOrder::YearMonthDay;
-    char dateSeparator = '/';
-    char decimalSeparator = '.';
+    // The user's separators for reading and writing numbers and dates.
+    rvx::FormatSettings locale;
     PointCounts counts;
     double cclGain = kDefaultCclGain;
     double depthInterval = kDefaultDepthInterval;
