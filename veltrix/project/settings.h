@@ -37,6 +37,11 @@ struct Settings {
     }
 };
 
+// The job takes the depth interval, CCL gain and unit texts at start-up...
+void applySettingsToJob(const Settings& settings, Job& job);
+// ...and gives back the depth interval and CCL gain in force at closing, wherever they came from.
+void takeSettingsFromJob(const Job& job, Settings& settings);
+
 // Reads every key; unparseable numbers fall back to their defaults and a CCL gain of exactly 0
 // becomes 0.05. Reals use the given decimal separator.
 Settings readSettings(const rvx::IniFile& file, char decimalSeparator);
