@@ -1,0 +1,104 @@
+#include "rvxmod/link/tool_string_grid.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "common/date_time.h"
+#include "common/text_catalogue.h"
+
+namespace rvxmod::link {
+
+namespace {
+
+constexpr int kMinimumRows = 6;
+
+std::string text(const char* english) {
+    return rvx::trText("ToolInfo", english);
+}
+
+CalFileStatus calStatusOf(const ToolObj& tool, const ConnectedToolString& toolString) {
+    if (!toolString.MemoryPresent) return CalFileStatus::NoMemory;
+    if (!tool.NeedsCal) return CalFileStatus::NotApplicable;
+    const auto& stored = toolString.Memory.StoredFiles;
+    const auto file = std::find_if(stored.begin(), stored.end(), [&](const StoredCalFile& f) {
+        return f.serialNumber == tool.SerialNumber &&
+               f.typeCode == static_cast<std::int32_t>(tool.ToolType);
+    });
+    if (file == stored.end()) return CalFileStatus::NotPresent;
+    if (file->calDate == tool.CalDate) return CalFileStatus::Valid;
+    return file->calDate < tool.CalDate ? CalFileStatus::Expired : CalFileStatus::Error;
+}
+
+std::string calStatusText(CalFileStatus status) {
+    switch (status) {
+        case CalFileStatus::NotApplicable:
+            return text("N/A");
+        case CalFileStatus::NoMemory:
+            return text("No Memory");
+        case CalFileStatus::NotPresent:
+            return text("Not present");
+        case CalFileStatus::Valid:
+            return text("Valid");
+        case CalFileStatus::Expired:
+            return text("Expired");
+        case CalFileStatus::Error:
+            return text("Error ");
+    }
+    return {};
+}
+
+}  // namespace
+
+std::string dayNumberText(std::int32_t dayNumber) {
+    const rvx::CivilDateTime date = rvx::decodeDateTime(dayNumber);
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%04d/%02d/%02d", date.year, date.month, date.day);
+    return buffer;
+}
+
+std::string toolIdentityText(const std::string& code, std::int32_t serialNumber) {
+    char digits[16];
+    std::snprintf(digits, sizeof digits, "%05d", serialNumber);
+    return code + digits;
+}
+
+std::optional<std::uint32_t> calFileStatusColour(CalFileStatus status) {
+    switch (status) {
+        case CalFileStatus::NotApplicable:
+            return std::nullopt;
+        case CalFileStatus::NoMemory:
+            return 0xC0C0C0;
+        case CalFileStatus::NotPresent:
+            return 1432534;
+        case CalFileStatus::Valid:
+            return 910337;
+        case CalFileStatus::Expired:
+        case CalFileStatus::Error:
+            return 4534781;
+    }
+    return std::nullopt;
+}
+
+ToolGrid UpdateToolChainGrid(const ConnectedToolString& toolString) {
+    ToolGrid grid;
+    if (toolString.MemoryPresent) {
+        const MemoryObj& memory = toolString.Memory;
+        grid.rows.push_back({memory.Name, toolIdentityText(memory.Code, memory.SerialNumber),
+                             text("N/A"), CalFileStatus::NotApplicable, text("N/A"),
+                             dayNumberText(memory.FirmwareDate)});
+    } else {
+        grid.hint = text(
+            "There is no memory module present. Calibration files, program steps and Bad Block "
+            "Table are all stored in the Memory Module.");
+    }
+    for (const ToolObj& tool : toolString.ToolChain) {
+        const CalFileStatus status = calStatusOf(tool, toolString);
+        grid.rows.push_back({tool.ToolName, toolIdentityText(tool.ToolCode, tool.SerialNumber),
+                             tool.NeedsCal ? dayNumberText(tool.CalDate) : text("N/A"), status,
+                             calStatusText(status), dayNumberText(tool.FirmwareDate)});
+    }
+    grid.rowCount = std::max(kMinimumRows, static_cast<int>(grid.rows.size()));
+    return grid;
+}
+
+}  // namespace rvxmod::link

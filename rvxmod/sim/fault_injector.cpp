@@ -1,0 +1,91 @@
+#include "rvxmod/sim/fault_injector.h"
+
+#include <charconv>
+#include <string>
+
+namespace rvxmod::sim {
+
+namespace {
+
+constexpr link::Millis kLateBy{1500};
+constexpr link::Millis kGapBetweenPieces{2};
+constexpr std::uint8_t kCorruption = 0x5A;
+
+template <class T>
+bool parseNumber(std::string_view text, T& value) {
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return ec == std::errc() && end == text.data() + text.size();
+}
+
+}  // namespace
+
+rvx::Result<FaultSpec> parseFaultSpec(std::string_view text) {
+    FaultSpec spec;
+    while (!text.empty()) {
+        const std::string_view item = text.substr(0, text.find(','));
+        text.remove_prefix(std::min(text.size(), item.size() + 1));
+        const std::size_t equals = item.find('=');
+        const std::string_view name = item.substr(0, equals);
+        const std::string_view value =
+            equals == std::string_view::npos ? std::string_view{} : item.substr(equals + 1);
+        const auto bad = [&] {
+            return rvx::fail("bad fault setting \"" + std::string(item) + "\"");
+        };
+        if (name == "seed") {
+            if (!parseNumber(value, spec.seed)) return bad();
+            continue;
+        }
+        double* chance = name == "noise"     ? &spec.noise
+                         : name == "corrupt" ? &spec.corrupt
+                         : name == "drop"    ? &spec.drop
+                         : name == "delay"   ? &spec.delay
+                         : name == "split"   ? &spec.split
+                                             : nullptr;
+        if (chance == nullptr || !parseNumber(value, *chance) || *chance < 0 || *chance > 1) {
+            return bad();
+        }
+    }
+    return spec;
+}
+
+bool FaultInjector::happens(double chance) {
+    return chance > 0 && std::uniform_real_distribution<double>(0, 1)(random_) < chance;
+}
+
+void FaultInjector::appendSplit(std::vector<TimedBytes>& out, TimedBytes answer) {
+    const std::size_t pieces = std::uniform_int_distribution<std::size_t>(2, 4)(random_);
+    const std::size_t size = answer.bytes.size();
+    std::size_t start = 0;
+    for (std::size_t piece = 1; piece <= pieces && start < size; ++piece) {
+        const std::size_t end = piece == pieces ? size : size * piece / pieces;
+        if (end == start) continue;
+        out.push_back({answer.after + kGapBetweenPieces * static_cast<int>(piece - 1),
+                       {answer.bytes.begin() + static_cast<long>(start),
+                        answer.bytes.begin() + static_cast<long>(end)}});
+        start = end;
+    }
+}
+
+std::vector<TimedBytes> FaultInjector::apply(std::vector<TimedBytes> answers) {
+    std::vector<TimedBytes> out;
+    for (TimedBytes& answer : answers) {
+        if (answer.bytes.empty() || happens(spec_.drop)) continue;
+        if (happens(spec_.corrupt)) answer.bytes.back() ^= kCorruption;
+        if (happens(spec_.noise)) {
+            const int count = std::uniform_int_distribution<int>(1, 3)(random_);
+            std::uniform_int_distribution<int> byte(0, 255);
+            for (int i = 0; i < count; ++i) {
+                answer.bytes.insert(answer.bytes.begin(), static_cast<std::uint8_t>(byte(random_)));
+            }
+        }
+        if (happens(spec_.delay)) answer.after += kLateBy;
+        if (happens(spec_.split)) {
+            appendSplit(out, std::move(answer));
+        } else {
+            out.push_back(std::move(answer));
+        }
+    }
+    return out;
+}
+
+}  // namespace rvxmod::sim
