@@ -26,8 +26,8 @@ std::string proposedRvxFileName(const MemoryObj& memory, int jobNumber, bool raw
 }
 
 std::string rawCountsFileName(const std::string& realValuesPath) {
-    if (realValuesPath.find(rvx::trText(kContext, "Counts")) != std::string::npos)
-        return realValuesPath;
+    // Always a name of its own: keeping a chosen name that already says "Counts" would send both
+    // kinds of lines into one file, each header truncating the other's lines.
     const std::size_t nameStart = realValuesPath.find_last_of("/\\");
     const std::size_t dot = realValuesPath.rfind('.');
     const bool hasExtension =

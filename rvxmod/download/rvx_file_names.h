@@ -14,7 +14,7 @@ std::string memoryIdentity(const MemoryObj& memory);
 std::string proposedRvxFileName(const MemoryObj& memory, int jobNumber, bool rawCountsOnly);
 
 // The raw-counts file that goes with a real-values file in a download of both kinds: the
-// extension is replaced by "_RawCounts.rvx" unless the name already says "Counts".
+// extension (from the last "." of the file name on) is replaced by "_RawCounts.rvx".
 std::string rawCountsFileName(const std::string& realValuesPath);
 
 }  // namespace rvxmod

@@ -1,9 +1,8 @@
 #include "rvxmod/download/rvx_text_format.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
-#include <chrono>
-#include <cmath>
 #include <cstdio>
 
 namespace rvxmod {
@@ -28,27 +27,17 @@ std::string PadC(std::string_view text, std::size_t width, bool onTheLeft, char 
 }
 
 std::string formatDateTime(rvx::DateTime dateTime, bool withMilliseconds) {
-    using namespace std::chrono;
-    constexpr std::int64_t kMillisecondsPerDay = 86'400'000;
-    const auto totalMs = static_cast<std::int64_t>(std::llround(dateTime * kMillisecondsPerDay));
-    const std::int64_t dayCount =
-        totalMs >= 0 ? totalMs / kMillisecondsPerDay : (totalMs + 1) / kMillisecondsPerDay - 1;
-    const std::int64_t msOfDay = totalMs - dayCount * kMillisecondsPerDay;
-    const year_month_day date{sys_days{1899y / December / 30} + days{dayCount}};
-    const hh_mm_ss<milliseconds> clock{milliseconds{msOfDay}};
-
-    std::array<char, 32> buffer{};
-    const int length = std::snprintf(
-        buffer.data(), buffer.size(), "%04d/%02u/%02u %02d:%02d:%02d",
-        static_cast<int>(date.year()), static_cast<unsigned>(date.month()),
-        static_cast<unsigned>(date.day()), static_cast<int>(clock.hours().count()),
-        static_cast<int>(clock.minutes().count()), static_cast<int>(clock.seconds().count()));
-    std::string text(buffer.data(), static_cast<std::size_t>(length));
-    if (withMilliseconds) {
-        text += ':';
-        text += PadC(std::to_string(clock.subseconds().count()), 3, true, '0');
-    }
-    return text;
+    const rvx::CivilDateTime civil = rvx::decodeDateTime(dateTime);
+    std::array<char, 40> buffer{};
+    const int length =
+        withMilliseconds
+            ? std::snprintf(buffer.data(), buffer.size(), "%04d/%02d/%02d %02d:%02d:%02d:%03d",
+                            civil.year, civil.month, civil.day, civil.hour, civil.minute,
+                            civil.second, civil.millisecond)
+            : std::snprintf(buffer.data(), buffer.size(), "%04d/%02d/%02d %02d:%02d:%02d",
+                            civil.year, civil.month, civil.day, civil.hour, civil.minute,
+                            civil.second);
+    return std::string(buffer.data(), static_cast<std::size_t>(std::max(length, 0)));
 }
 
 }  // namespace rvxmod
