@@ -10,7 +10,10 @@ constexpr const char* kContext = "RvxFile";
 constexpr const char* kExtension = ".rvx";
 
 std::string rawCountsSuffix() {
-    return "_" + rvx::trText(kContext, "Raw") + rvx::trText(kContext, "Counts");
+    std::string suffix = "_";
+    suffix += rvx::trText(kContext, "Raw");
+    suffix += rvx::trText(kContext, "Counts");
+    return suffix;
 }
 
 }  // namespace

@@ -1,0 +1,101 @@
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <filesystem>
+#include <vector>
+
+#include "rvxmod/download/block_decoder.h"
+#include "rvxmod/download/rvx_writer.h"
+#include "rvxmod/model/tool_types.h"
+#include "tests/rvxmod/download/linear_converter.h"
+#include "tests/rvxmod/download/recorded_blocks.h"
+#include "tests/support/scripted_user_port.h"
+
+namespace rvxmod {
+namespace {
+
+using testing::Bytes;
+
+constexpr std::size_t kSectors = 4;  // a 64-megabit chip: 4 sectors of 256 blocks of 8192 bytes
+constexpr std::size_t kBlocks = kSectors * geometry::kBlocksPerSector;
+
+// Piezo, CCL, RTD and Spinner sampled every second: 21-byte records, 387 per block.
+TToolChain toolString() {
+    return {makeJobTool(kPiezo, 123), makeJobTool(kCCL, 7), makeJobTool(kRTD, 5),
+            makeJobTool(kSpinner, 42)};
+}
+
+std::vector<Bytes> chipImage() {
+    Bytes stream;
+    std::uint32_t tenths = 10;
+    while (stream.size() < kBlocks * (geometry::kBlockSize - geometry::kHeaderLineSize)) {
+        const Bytes r =
+            testing::record(static_cast<std::uint16_t>(tenths),
+                            {testing::piezoGroup(100000 + tenths % 5000, 25000 + tenths % 700),
+                             testing::cclGroup(tenths % 97), testing::rtdGroup(2000 + tenths % 300),
+                             testing::spinnerGroup(static_cast<std::uint16_t>(tenths % 240))});
+        stream.insert(stream.end(), r.begin(), r.end());
+        tenths += 10;
+    }
+    std::vector<Bytes> blocks = testing::blocksOf(stream, 0);
+    blocks.resize(kBlocks);
+    // Each block's time word carries the high part of its first record's time.
+    std::uint32_t recordsBefore = 0;
+    for (Bytes& block : blocks) {
+        const std::uint32_t firstTime = (recordsBefore + 1) * 10;
+        block[1] = static_cast<std::uint8_t>(firstTime >> 24);
+        block[2] = static_cast<std::uint8_t>(firstTime >> 16);
+        recordsBefore += (geometry::kBlockSize - geometry::kHeaderLineSize) / 21;
+    }
+    return blocks;
+}
+
+// Decodes every block of the chip image and appends each sector to the job's file.
+void downloadChip(benchmark::State& state, bool realValues) {
+    const std::vector<Bytes> image = chipImage();
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() / "rvx_download_bench.rvx";
+    MemoryObj memory;
+    memory.Code = "RL";
+    memory.SerialNumber = 42;
+    const RvxOutputOptions options{.pressureUnitItem = 3, .temperatureUnit = 1};
+    const testing::LinearConverter converter;
+    rvx::testing::ScriptedUserPort user;
+    const RvxFileContext context{memory, options, converter, user};
+    const std::array<int, 4> headerOrder{0, 1, 2, 3};
+
+    std::int64_t samplesWritten = 0;
+    for (auto _ : state) {
+        jobObj job;
+        job.Tools = toolString();
+        job.RecordSize = 21;
+        job.DownloadMode = realValues ? 1 : 0;
+        JobBlockDecoder decoder;
+        SectorSamples samples;
+        for (std::size_t sector = 0; sector < kSectors; ++sector) {
+            samples.reset(job.Tools.size());
+            for (std::size_t block = 0; block < geometry::kBlocksPerSector; ++block)
+                decoder.ProcessResponse_Download(image[sector * geometry::kBlocksPerSector + block],
+                                                 headerOrder, job, samples);
+            if (!SaveDownload(path, job, samples, sector + 1 == kSectors, realValues, context))
+                state.SkipWithError("the data file could not be written");
+        }
+        samplesWritten += job.JobSampleCount;
+    }
+    state.SetItemsProcessed(samplesWritten);
+    state.counters["file_MB"] = static_cast<double>(std::filesystem::file_size(path)) / 1e6;
+    std::filesystem::remove(path);
+}
+
+void BM_DownloadChipRealValues(benchmark::State& state) {
+    downloadChip(state, true);
+}
+void BM_DownloadChipRawCounts(benchmark::State& state) {
+    downloadChip(state, false);
+}
+
+BENCHMARK(BM_DownloadChipRealValues)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_DownloadChipRawCounts)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+}  // namespace
+}  // namespace rvxmod
