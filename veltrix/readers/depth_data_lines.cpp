@@ -24,6 +24,13 @@ struct Fields {
     std::string_view operator[](std::size_t index) const {
         return index < count ? items[index] : std::string_view{};
     }
+
+    // The first two fields with the blanks between them, as they stand in the line.
+    std::string_view firstTwo() const {
+        if (count < 2) return items[0];
+        return {items[0].data(),
+                static_cast<std::size_t>(items[1].data() + items[1].size() - items[0].data())};
+    }
 };
 
 // Blank-separated kinds split at runs of blanks; LineWise lines at every tab.
@@ -62,7 +69,9 @@ ValueLayout valueLayoutOf(DepthFileKind kind) {
 }
 
 std::string notANumber(std::string_view token) {
-    return "'" + std::string(token) + "' " + rvx::trText(kContext, "is not a valid number");
+    std::string text(1, '\'');
+    text.append(token).append("' ").append(rvx::trText(kContext, "is not a valid number"));
+    return text;
 }
 
 rvx::Result<rvx::DateTime> convertTime(std::string_view text, const TimeBase& time,
@@ -144,16 +153,11 @@ std::optional<ReadStop> readDepthDataLines(LineCursor& lines, std::size_t expect
     DepthValues values;
     values.reserve(expectedLines, layout.tension.has_value());
     std::optional<ReadStop> stop;
-    std::string realTimeText;
     while (!lines.atEnd()) {
         const std::string_view line = rvx::trim(lines.next());
         if (line.empty()) continue;
         const Fields fields = splitFields(line, tabSeparated);
-        std::string_view timeText = fields[0];
-        if (twoTokenTime) {
-            realTimeText.assign(fields[0]).append(" ").append(fields[1]);
-            timeText = realTimeText;
-        }
+        const std::string_view timeText = twoTokenTime ? fields.firstTwo() : fields[0];
         const rvx::Result<rvx::DateTime> pointTime = convertTime(timeText, time, decimalSeparator);
         if (!pointTime) {
             stop = ReadStop{
