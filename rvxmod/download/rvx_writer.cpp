@@ -103,4 +103,16 @@ rvx::Status SaveDownload(const std::filesystem::path& path, jobObj& job,
     return rvx::ok();
 }
 
+rvx::Status writeSector(const std::filesystem::path& path, jobObj& job,
+                        const SectorSamples& samples, bool lastBlockReached,
+                        const RvxFileContext& context) {
+    if (job.DownloadMode != 1) {
+        if (auto raw = SaveDownload(path, job, samples, lastBlockReached, false, context); !raw)
+            return raw;
+    }
+    if (job.DownloadMode == 1 || job.DownloadMode == 2)
+        return SaveDownload(path, job, samples, lastBlockReached, true, context);
+    return rvx::ok();
+}
+
 }  // namespace rvxmod

@@ -36,4 +36,10 @@ rvx::Status SaveDownload(const std::filesystem::path& path, jobObj& job,
                          const SectorSamples& samples, bool lastBlockReached, bool realValues,
                          const RvxFileContext& context);
 
+// Writes one sector into the files the job's DownloadMode asks for: raw counts (0), real values
+// (1) or both (2, raw counts first). Stops at the first file that cannot be written.
+rvx::Status writeSector(const std::filesystem::path& path, jobObj& job,
+                        const SectorSamples& samples, bool lastBlockReached,
+                        const RvxFileContext& context);
+
 }  // namespace rvxmod

@@ -7,7 +7,7 @@
 
 namespace rvxmod {
 
-struct PressureTemperature {
+struct GaugeReading {
     double psiAbsolute = 0.0;
     double celsius = 0.0;
 };
@@ -19,9 +19,8 @@ public:
     virtual ~SampleConverter() = default;
 
     // raw1: the raw pressure value, raw2: the raw temperature value of one sample.
-    virtual std::optional<PressureTemperature> pressureTemperature(const ToolObj& tool,
-                                                                   std::int32_t raw1,
-                                                                   std::int32_t raw2) const = 0;
+    virtual std::optional<GaugeReading> pressureTemperature(const ToolObj& tool, std::int32_t raw1,
+                                                            std::int32_t raw2) const = 0;
     virtual std::optional<double> rtdCelsius(const ToolObj& tool, std::int32_t count) const = 0;
 };
 

@@ -30,4 +30,9 @@ const SampleRecord& SectorSamples::at(std::size_t toolIndex, std::size_t sampleI
     return columns_[toolIndex][sampleIndex];
 }
 
+void ResetDataArrays(jobObj& job, SectorSamples& samples) {
+    samples.reset(job.Tools.size());
+    job.SamplesDecoded = 0;
+}
+
 }  // namespace rvxmod

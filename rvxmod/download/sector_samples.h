@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "rvxmod/model/tool_string.h"
+
 namespace rvxmod {
 
 // Marks a value the tool did not record for a sample.
@@ -44,5 +46,8 @@ private:
     std::vector<std::vector<SampleRecord>> columns_;
     std::size_t sampleCount_ = 0;
 };
+
+// Starts a memory sector: an empty table for the job's tool string and no samples decoded.
+void ResetDataArrays(jobObj& job, SectorSamples& samples);
 
 }  // namespace rvxmod

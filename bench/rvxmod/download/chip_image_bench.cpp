@@ -73,11 +73,11 @@ void downloadChip(benchmark::State& state, bool realValues) {
         JobBlockDecoder decoder;
         SectorSamples samples;
         for (std::size_t sector = 0; sector < kSectors; ++sector) {
-            samples.reset(job.Tools.size());
+            ResetDataArrays(job, samples);
             for (std::size_t block = 0; block < geometry::kBlocksPerSector; ++block)
                 decoder.ProcessResponse_Download(image[sector * geometry::kBlocksPerSector + block],
                                                  headerOrder, job, samples);
-            if (!SaveDownload(path, job, samples, sector + 1 == kSectors, realValues, context))
+            if (!writeSector(path, job, samples, sector + 1 == kSectors, context))
                 state.SkipWithError("the data file could not be written");
         }
         samplesWritten += job.JobSampleCount;

@@ -8,10 +8,10 @@ namespace rvxmod::testing {
 // RTD degrees C = count / 100. Tools with serial number 0 have no calibration.
 class LinearConverter final : public SampleConverter {
 public:
-    std::optional<PressureTemperature> pressureTemperature(const ToolObj& tool, std::int32_t raw1,
+    std::optional<GaugeReading> pressureTemperature(const ToolObj& tool, std::int32_t raw1,
                                                            std::int32_t raw2) const override {
         if (tool.SerialNumber == 0) return std::nullopt;
-        return PressureTemperature{raw1 / 100.0, raw2 / 1000.0};
+        return GaugeReading{raw1 / 100.0, raw2 / 1000.0};
     }
     std::optional<double> rtdCelsius(const ToolObj& tool, std::int32_t count) const override {
         if (tool.SerialNumber == 0) return std::nullopt;

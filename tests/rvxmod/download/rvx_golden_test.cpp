@@ -80,15 +80,14 @@ TEST_F(GoldenFiles, OneBlockDownloadedAsRawCountsAndRealValues) {
     const RvxFileContext context{memory, options, converter, user};
 
     SectorSamples samples;
-    samples.reset(job.Tools.size());
+    ResetDataArrays(job, samples);
     JobBlockDecoder decoder;
     const std::array<int, 4> headerOrder{0, 1, 2, 3};
     ASSERT_EQ(decoder.ProcessResponse_Download(recordedBlock(), headerOrder, job, samples),
               BlockEnd::DataEnded);
     EXPECT_EQ(job.JobSampleCount, 5);
 
-    ASSERT_TRUE(SaveDownload("golden.rvx", job, samples, true, false, context));
-    ASSERT_TRUE(SaveDownload("golden.rvx", job, samples, true, true, context));
+    ASSERT_TRUE(writeSector("golden.rvx", job, samples, true, context));
     const std::string fixtures = RVX_FIXTURES_DIR "/download/";
     EXPECT_EQ(contents("golden_RawCounts.rvx"), contents(fixtures + "golden_RawCounts.rvx"));
     EXPECT_EQ(contents("golden.rvx"), contents(fixtures + "golden.rvx"));

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -161,6 +162,30 @@ TEST_F(RvxWriterTest, RealTimeGaugeUnitsAndToolsWithoutCalibration) {
     EXPECT_EQ(all[7],
               "2026/03/14 10:49:13:900     1985.700     298.150     -999.25     -999.25     "
               "-999.25     -999.25     -999.25     ");
+}
+
+TEST_F(RvxWriterTest, EachDownloadModeWritesItsFiles) {
+    useTools({makeJobTool(kPiezo, 1)});
+    addSample({{.raw1 = 100, .raw2 = 200, .time = 10}});
+    const std::string rawUnits =
+        "(Hours)     (RawP)      (RawT)          (Collars)      (RawT)          (Revs/Sec)";
+    const std::string realUnits =
+        "(Hours)      (psiA)          (DegC)          (Collars)      (DegC)          (Revs/Sec)";
+    struct Case {
+        int mode;
+        std::string chosenFileUnits;
+        bool rawCountsFile;
+    };
+    for (const Case& c :
+         {Case{0, rawUnits, false}, Case{1, realUnits, false}, Case{2, realUnits, true}}) {
+        std::filesystem::remove("job.rvx");
+        std::filesystem::remove("job_RawCounts.rvx");
+        job = jobObj{.DownloadMode = c.mode, .Tools = job.Tools};
+        ASSERT_TRUE(writeSector("job.rvx", job, samples, false,
+                                RvxFileContext{memory, options, converter, user}));
+        EXPECT_EQ(lines("job.rvx").at(6), c.chosenFileUnits) << c.mode;
+        EXPECT_EQ(std::filesystem::exists("job_RawCounts.rvx"), c.rawCountsFile) << c.mode;
+    }
 }
 
 TEST_F(RvxWriterTest, WithoutAMemoryModuleTheSerialLineStaysBare) {
