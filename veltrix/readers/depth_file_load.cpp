@@ -1,8 +1,6 @@
 #include "veltrix/readers/depth_file_load.h"
 
-#include <system_error>
-
-#include "common/text_catalogue.h"
+#include "veltrix/data/load_steps.h"
 
 namespace veltrix {
 namespace {
@@ -13,11 +11,6 @@ DepthReadContext readContextOf(const Job& job) {
             .decimalSeparator = job.locale.decimalSeparator,
             .currentUnits = {job.units.depth, job.units.speed, job.units.tension},
             .now = rvx::nowDateTime()};
-}
-
-bool fileExists(const std::filesystem::path& path) {
-    std::error_code error;
-    return std::filesystem::is_regular_file(path, error);
 }
 
 // The header is read whatever happens next: units, serial and date order follow it.
@@ -37,8 +30,7 @@ void finishLoad(Job& job, const DepthFileRead& read) {
     job.starts.depthCurrent = read.start;
     job.counts.depth = read.pointCount();
     job.counts.raiseLargest(job.counts.depth);
-    job.flags.emptyJob = false;
-    job.flags.dataLoaded = true;
+    markDataLoaded(job);
 }
 
 }  // namespace
@@ -46,8 +38,7 @@ void finishLoad(Job& job, const DepthFileRead& read) {
 DepthLoad loadDepthFile(Job& job, rvx::UserPort& port, const std::filesystem::path& path) {
     if (!admitLoad(job, DataKind::Depth, port)) return {};
     const bool fromProject = job.flags.projectLoading && !job.files.depth.empty();
-    if (!fromProject && !fileExists(path)) {
-        port.showError(rvx::trText("DepthFile", "    File not found    "));
+    if (!fromProject && !requireExistingFile(path, port)) {
         return {.outcome = LoadOutcome::NotFound, .read = {}};
     }
     const BusyState busy(port);
@@ -73,6 +64,14 @@ DepthLoad loadDepthFile(Job& job, rvx::UserPort& port, const std::filesystem::pa
     }
     finishLoad(job, load.read);
     return load;
+}
+
+DepthLoad openDepthFile(Job& job, rvx::UserPort& port) {
+    if (!admitLoad(job, DataKind::Depth, port)) return {};
+    const std::optional<std::filesystem::path> path =
+        chooseInputFile(job, job.files.depth, depthFileChoice(), port);
+    if (!path) return {.outcome = LoadOutcome::Cancelled, .read = {}};
+    return loadDepthFile(job, port, *path);
 }
 
 }  // namespace veltrix

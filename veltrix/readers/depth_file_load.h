@@ -10,6 +10,7 @@ namespace veltrix {
 
 enum class LoadOutcome {
     Refused,    // the kind was loaded already: nothing changed
+    Cancelled,  // no file was chosen: nothing changed
     NotFound,   // the file does not exist or cannot be opened: nothing changed
     StartDate,  // the start could not be parsed: no points
     Stopped,    // a data line could not be read: the points before it are in the job
@@ -29,5 +30,9 @@ struct DepthLoad {
 // information rows and chart titles are the windows' part: a "Depth File" row belongs to every
 // outcome from StartDate on, a "Depth Start Time" row only to Loaded (not for LineWise files).
 DepthLoad loadDepthFile(Job& job, rvx::UserPort& port, const std::filesystem::path& path);
+
+// The "Depth File" command: the load-once rule, then the file named by the project being opened
+// or chosen in the open dialog, then loadDepthFile.
+DepthLoad openDepthFile(Job& job, rvx::UserPort& port);
 
 }  // namespace veltrix

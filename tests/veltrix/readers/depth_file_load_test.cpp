@@ -100,5 +100,17 @@ TEST_F(DepthFileLoad, KnownKindsResetTheDateOrderOtherKindsKeepItAndTheUnits) {
     EXPECT_EQ(job.units.tension, "lb/ft");
 }
 
+TEST_F(DepthFileLoad, DepthFileCommandAsksForTheFileUnlessAProjectNamesIt) {
+    port.paths = {std::nullopt};
+    EXPECT_EQ(openDepthFile(job, port).outcome, LoadOutcome::Cancelled);
+    EXPECT_EQ(port.textsOf(Kind::OpenFile), std::vector<std::string>{"Open a Depth File"});
+    EXPECT_TRUE(port.commandsBalanced());
+
+    job.flags.projectLoading = true;
+    job.files.depth = fixture("qz_secs.dep");
+    EXPECT_EQ(openDepthFile(job, port).outcome, LoadOutcome::Loaded);
+    EXPECT_EQ(port.textsOf(Kind::OpenFile).size(), 1u);  // no second dialog
+}
+
 }  // namespace
 }  // namespace veltrix
