@@ -41,8 +41,7 @@ bool givesExtraColumns(std::uint32_t type) {
 }
 
 std::string columnName(const ToolObj& tool, const char* label) {
-    return tool.ToolName + tool.ToolCode + PadC(std::to_string(tool.SerialNumber), 5, true, '0') +
-           "_" + tr(label);
+    return tool.ToolName + tool.ToolCode + fiveDigitSerial(tool.SerialNumber) + "_" + tr(label);
 }
 
 void addStandardTitle(std::string& line, const TToolChain& tools,

@@ -20,7 +20,7 @@ std::string rawCountsSuffix() {
 
 std::string memoryIdentity(const MemoryObj& memory) {
     if (memory.SerialNumber < 0) return {};
-    return memory.Code + PadC(std::to_string(memory.SerialNumber), 5, true, '0');
+    return memory.Code + fiveDigitSerial(memory.SerialNumber);
 }
 
 std::string proposedRvxFileName(const MemoryObj& memory, int jobNumber, bool rawCountsOnly) {

@@ -1,11 +1,8 @@
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
-
-#include "common/date_time.h"
 
 namespace rvxmod {
 
@@ -13,14 +10,17 @@ namespace rvxmod {
 // decimal separator so that they read the same on every computer.
 inline constexpr std::string_view kNullValueText = "-999.25";
 
-// Fixed-point with the given number of decimals, "." as separator, no thousands separators.
+// Appends what rvx::formatFixed(value, decimals) gives ("." separator, no grouping, halves away
+// from zero on 18 significant digits, no sign on a value that rounds to zero) without building
+// temporary strings: data lines are written by the million.
 void appendFixed(std::string& out, double value, int decimals);
 void appendInteger(std::string& out, std::int64_t value);
 
-// Pads text with fill up to width, on the left or the right; longer text is left as it is.
-std::string PadC(std::string_view text, std::size_t width, bool onTheLeft, char fill);
+// A serial number padded with "0" to five digits, as tool and memory identities show it.
+std::string fiveDigitSerial(std::int32_t serialNumber);
 
-// "yyyy/mm/dd hh:nn:ss", with ":zzz" milliseconds appended when asked.
-std::string formatDateTime(rvx::DateTime dateTime, bool withMilliseconds);
+// Date and time patterns of the file: the job start and the real-time column.
+inline constexpr std::string_view kStartPattern = "yyyy/mm/dd hh:nn:ss";
+inline constexpr std::string_view kRealTimePattern = "yyyy/mm/dd hh:nn:ss:zzz";
 
 }  // namespace rvxmod

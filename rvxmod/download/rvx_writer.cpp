@@ -3,6 +3,7 @@
 #include <fstream>
 #include <string>
 
+#include "common/date_format.h"
 #include "common/text_catalogue.h"
 #include "rvxmod/download/rvx_columns.h"
 #include "rvxmod/download/rvx_data_line.h"
@@ -48,7 +49,7 @@ rvx::Status WriteFileHeader(const std::filesystem::path& path, const TToolChain&
                             const RvxOutputOptions& options) {
     const OutputOrder order = getOutputOrder(tools);
     std::string text;
-    text += tr("Start of job : ") + formatDateTime(jobStart, false) + kLineEnd;
+    text += tr("Start of job : ") + rvx::formatDateTime(kStartPattern, jobStart) + kLineEnd;
     text += tr("Name of File : ") + path.string() + kLineEnd;
     text += tr("Memory Serial Number: ") + memoryIdentity(memory) + kLineEnd;
     text += tr("Null Value : ") + std::string(kNullValueText) + kLineEnd;
