@@ -47,11 +47,11 @@ JobBlockDecoder::RecordLayout JobBlockDecoder::layoutOf(std::span<const int> hea
 
 bool JobBlockDecoder::decodeRecord(Bytes record, const RecordLayout& layout, RecordClock& clock,
                                    jobObj& job, SectorSamples& samples) {
+    if (!layout.framed) return false;
     const std::int64_t time = clock.timeOf(word16(record, 1));
     const std::size_t index = samples.appendSample();
     job.SamplesDecoded = static_cast<std::int32_t>(index + 1);
     ++job.JobSampleCount;
-    if (!layout.framed) return false;
     // Groups are taken from the end of the record backwards, as the tools wrote them.
     std::size_t groupEnd = record.size();
     for (const ListedTool& tool : layout.tools | std::views::reverse) {

@@ -146,5 +146,17 @@ TEST_F(BlockDecoderTest, AToolWithoutDecoderEndsTheBlock) {
     EXPECT_EQ(samples.at(0, 0).raw1, kMissingValue);
 }
 
+TEST_F(BlockDecoderTest, ToolListThatDoesNotFillTheRecordDecodesNothing) {
+    const Bytes block = testing::blocksOf(Bytes(20, 0x00), 0).front();  // length bytes 0
+    job.RecordSize = 1;
+    EXPECT_EQ(decode(block, both), BlockEnd::Undecodable);
+    job.RecordSize = 14;
+    const std::vector<int> outOfString{0, 5};
+    EXPECT_EQ(decode(testing::blocksOf(piezoCclRecord(1, 1), 0).front(), outOfString),
+              BlockEnd::Undecodable);
+    EXPECT_EQ(samples.sampleCount(), 0u);
+    EXPECT_EQ(job.JobSampleCount, 0);
+}
+
 }  // namespace
 }  // namespace rvxmod
