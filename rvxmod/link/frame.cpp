@@ -64,6 +64,12 @@ std::vector<Request> RequestAssembler::feed(std::span<const std::uint8_t> bytes)
     for (;;) {
         const auto header = std::search(pending_.begin(), pending_.end(), kRequestHeader.begin(),
                                         kRequestHeader.end());
+        if (header == pending_.end()) {
+            // The start of a header may still be coming in.
+            const std::size_t keep = std::min(pending_.size(), kRequestHeader.size() - 1);
+            pending_.erase(pending_.begin(), pending_.end() - static_cast<long>(keep));
+            break;
+        }
         pending_.erase(pending_.begin(), header);
         if (pending_.size() < kRequestHeaderSize) break;
         const std::uint8_t code = pending_[3];

@@ -4,10 +4,13 @@
 #include <fstream>
 #include <iterator>
 
+#include "common/text_file.h"
+
 namespace rvxmod::sim {
 
 namespace {
 constexpr std::uint8_t kErased = 0xFF;
+constexpr std::uint8_t kBadBlockMark = 0x00;
 constexpr int kBlocksPerChip = 8 * FlashImage::kBlocksPerSector;
 }  // namespace
 
@@ -39,6 +42,7 @@ int FlashImage::linearBlock(const FlashAddress& address) const {
 
 std::optional<std::vector<std::uint8_t>> FlashImage::readBlock(const FlashAddress& address) const {
     if (!contains(address)) return std::nullopt;
+    if (isBad(address)) return std::vector<std::uint8_t>(kBlockBytes, kBadBlockMark);
     const auto stored = written_.find(linearBlock(address));
     if (stored == written_.end()) return std::vector<std::uint8_t>(kBlockBytes, kErased);
     return stored->second;
@@ -52,7 +56,7 @@ std::optional<std::vector<std::uint8_t>> FlashImage::readLine(const FlashAddress
 }
 
 bool FlashImage::writeLine(const FlashAddress& address, std::span<const std::uint8_t> bytes) {
-    if (!contains(address) || bytes.size() != kLineBytes) return false;
+    if (!contains(address) || bytes.size() != kLineBytes || isBad(address)) return false;
     auto [stored, added] = written_.try_emplace(linearBlock(address));
     if (added) stored->second.assign(kBlockBytes, kErased);
     auto line = stored->second.begin() + address.line * kLineBytes;
@@ -69,6 +73,27 @@ bool FlashImage::eraseGroup(const FlashAddress& address) {
         written_.erase(linearBlock(block));
     }
     return true;
+}
+
+void FlashImage::markBad(const FlashAddress& address) {
+    if (contains(address)) bad_.insert(linearBlock(address));
+}
+
+bool FlashImage::isBad(const FlashAddress& address) const {
+    return bad_.contains(linearBlock(address));
+}
+
+rvx::Status FlashImage::saveRaw(const std::filesystem::path& path) const {
+    std::string bytes;
+    for (int chip = 0; chip < static_cast<int>(kChipSlots); ++chip) {
+        for (int sector = 0; sector < sectorsOf(chip); ++sector) {
+            for (int block = 0; block < kBlocksPerSector; ++block) {
+                const auto data = readBlock({chip, sector, block, 0});
+                bytes.append(data->begin(), data->end());
+            }
+        }
+    }
+    return rvx::writeFileAtomically(path, bytes);
 }
 
 rvx::Status FlashImage::loadRaw(const std::filesystem::path& path) {

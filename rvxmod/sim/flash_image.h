@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <map>
 #include <optional>
+#include <set>
 #include <span>
 #include <vector>
 
@@ -44,7 +45,18 @@ public:
     bool writeLine(const FlashAddress& address, std::span<const std::uint8_t> bytes);
     // Erases the group of eight blocks that holds address.block.
     bool eraseGroup(const FlashAddress& address);
+    // Erases every block; bad blocks stay bad.
     void eraseAll() { written_.clear(); }
+
+    // A bad block fails as flash does: it reads back its factory mark (all 0x00), a write does
+    // not take and an erase leaves it as it is. The command is still acknowledged, as the
+    // memory module does not check its flash.
+    void markBad(const FlashAddress& address);
+    bool isBad(const FlashAddress& address) const;
+
+    // Writes every block of the present chips, in the order loadRaw reads them; the file is
+    // replaced only once it is complete.
+    rvx::Status saveRaw(const std::filesystem::path& path) const;
 
     // Fills the memory from a raw dump: blocks in chip, sector, block order from chip 0.
     rvx::Status loadRaw(const std::filesystem::path& path);
@@ -54,6 +66,7 @@ private:
 
     std::array<std::uint8_t, kChipSlots> sizeCodes_;
     std::map<int, std::vector<std::uint8_t>> written_;
+    std::set<int> bad_;
 };
 
 }  // namespace rvxmod::sim
