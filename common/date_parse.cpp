@@ -11,7 +11,6 @@
 namespace rvx {
 namespace {
 
-constexpr const char* kContext = "rvx::DateTimeText";
 constexpr std::size_t kMostDigits = 4;
 
 struct Number {
@@ -152,8 +151,18 @@ bool DateTimeScanner::scanTime(CivilDateTime& civil) {
     return civil.hour < 24 && civil.minute < 60 && civil.second < 60 && civil.millisecond < 1000;
 }
 
-Error notValid(std::string_view text, const char* what) {
-    return fail('\'' + std::string(text) + '\'' + trText(kContext, what));
+Error notValid(std::string_view text, const std::string& complaint) {
+    return fail('\'' + std::string(text) + '\'' + complaint);
+}
+
+// The text read by one scan that must use all of it.
+Result<DateTime> parseWhole(std::string_view text, const FormatSettings& settings,
+                            bool (DateTimeScanner::*scan)(CivilDateTime&),
+                            const std::string& complaint) {
+    DateTimeScanner scanner(text, settings);
+    CivilDateTime civil;
+    if (!(scanner.*scan)(civil) || !scanner.atEnd()) return notValid(text, complaint);
+    return encodeDateTime(civil);
 }
 
 }  // namespace
@@ -175,21 +184,13 @@ DateOrder dateOrderOf(std::string_view shortDateFormat) {
 }
 
 Result<DateTime> parseDate(std::string_view text, const FormatSettings& settings) {
-    DateTimeScanner scanner(text, settings);
-    CivilDateTime civil;
-    if (!scanner.scanDate(civil) || !scanner.atEnd()) {
-        return notValid(text, " is not a valid date");
-    }
-    return encodeDateTime(civil);
+    return parseWhole(text, settings, &DateTimeScanner::scanDate,
+                      trText("DateTimeText", " is not a valid date"));
 }
 
 Result<DateTime> parseTime(std::string_view text, const FormatSettings& settings) {
-    DateTimeScanner scanner(text, settings);
-    CivilDateTime civil;
-    if (!scanner.scanTime(civil) || !scanner.atEnd()) {
-        return notValid(text, " is not a valid time");
-    }
-    return encodeDateTime(civil);
+    return parseWhole(text, settings, &DateTimeScanner::scanTime,
+                      trText("DateTimeText", " is not a valid time"));
 }
 
 Result<DateTime> parseDateTime(std::string_view text, const FormatSettings& settings) {
@@ -202,7 +203,7 @@ Result<DateTime> parseDateTime(std::string_view text, const FormatSettings& sett
     scanner.rewind();
     civil = CivilDateTime{};
     if (scanner.scanTime(civil) && scanner.atEnd()) return encodeDateTime(civil);
-    return notValid(text, " is not a valid date and time");
+    return notValid(text, trText("DateTimeText", " is not a valid date and time"));
 }
 
 }  // namespace rvx

@@ -8,10 +8,8 @@
 namespace rvx {
 namespace {
 
-constexpr const char* kContext = "rvx::TextFile";
-
-Error fileError(const char* what, const std::filesystem::path& path) {
-    return fail(trText(kContext, what) + path.string());
+Error fileError(const std::string& complaint, const std::filesystem::path& path) {
+    return fail(complaint + path.string());
 }
 
 std::filesystem::path temporarySibling(const std::filesystem::path& path) {
@@ -26,12 +24,12 @@ Result<std::string> readTextFile(const std::filesystem::path& path) {
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(path, error);
     std::ifstream in(path, std::ios::binary);
-    if (error || !in) return fileError("Unable to open file ", path);
+    if (error || !in) return fileError(trText("TextFile", "Unable to open file "), path);
     // istream::read turns a failing read into a state flag, where a stream iterator would throw.
     std::string text(size, '\0');
     in.read(text.data(), static_cast<std::streamsize>(size));
     if (static_cast<std::uintmax_t>(in.gcount()) != size) {
-        return fileError("Unable to read file ", path);
+        return fileError(trText("TextFile", "Unable to read file "), path);
     }
     return text;
 }
@@ -45,7 +43,7 @@ Status writeFileAtomically(const std::filesystem::path& path, std::string_view t
         if (!out) {
             std::error_code ignored;
             std::filesystem::remove(temp, ignored);
-            return fileError("Unable to write file ", path);
+            return fileError(trText("TextFile", "Unable to write file "), path);
         }
     }
     std::error_code error;
@@ -53,13 +51,13 @@ Status writeFileAtomically(const std::filesystem::path& path, std::string_view t
     if (error) {
         std::error_code ignored;
         std::filesystem::remove(temp, ignored);
-        return fileError("Unable to write file ", path);
+        return fileError(trText("TextFile", "Unable to write file "), path);
     }
     return ok();
 }
 
 Status backupExisting(const std::filesystem::path& path) {
-    const Error backupFailed = fail(trText(kContext, "Unable to create backup file."));
+    const Error backupFailed = fail(trText("TextFile", "Unable to create backup file."));
     std::error_code error;
     const bool present = std::filesystem::exists(path, error);
     if (error) return backupFailed;
