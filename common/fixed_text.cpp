@@ -1,10 +1,13 @@
 #include "common/fixed_text.h"
 
 #include <algorithm>
+#include <ranges>
 
 namespace rvx {
 namespace {
-constexpr std::string_view kBlanks = " \t";
+bool isBlank(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
 }  // namespace
 
 std::string PadC(std::string_view text, std::size_t width, bool onTheLeft, char fill) {
@@ -16,13 +19,13 @@ std::string PadC(std::string_view text, std::size_t width, bool onTheLeft, char 
 }
 
 std::string_view trimLeft(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(kBlanks);
-    return first == std::string_view::npos ? std::string_view{} : text.substr(first);
+    const auto first = std::ranges::find_if_not(text, isBlank);
+    return text.substr(static_cast<std::size_t>(first - text.begin()));
 }
 
 std::string_view trimRight(std::string_view text) {
-    const std::size_t last = text.find_last_not_of(kBlanks);
-    return last == std::string_view::npos ? std::string_view{} : text.substr(0, last + 1);
+    const auto last = std::ranges::find_if_not(text | std::views::reverse, isBlank);
+    return text.substr(0, static_cast<std::size_t>(text.rend() - last));
 }
 
 std::string_view trim(std::string_view text) {

@@ -9,7 +9,7 @@ namespace rvx {
 // Pads text with fill to width, on the left or on the right; a longer text is returned whole.
 std::string PadC(std::string_view text, std::size_t width, bool onTheLeft, char fill);
 
-// Blanks are spaces and tabs, the characters the file formats pad with.
+// Blanks are spaces and control characters (tabs, a stray CR), as the classic Trim removes them.
 std::string_view trimLeft(std::string_view text);
 std::string_view trimRight(std::string_view text);
 std::string_view trim(std::string_view text);

@@ -23,11 +23,13 @@ TEST(SplitLines, AcceptsLfAndCrLfWithoutAnEmptyLastLine) {
     EXPECT_TRUE(splitLines("").empty());
 }
 
-TEST(Trim, RemovesSpacesAndTabsOnTheAskedSides) {
+TEST(Trim, RemovesSpacesAndControlCharactersOnTheAskedSides) {
     EXPECT_EQ(trim(" \ta b\t "), "a b");
     EXPECT_EQ(trimLeft(" \ta b\t "), "a b\t ");
     EXPECT_EQ(trimRight(" \ta b\t "), " \ta b");
     EXPECT_EQ(trim(" \t "), "");
+    EXPECT_EQ(trim("\r\x01 12,5\r"), "12,5");
+    EXPECT_EQ(trim("\xC3\xB1 "), "\xC3\xB1");  // bytes of UTF-8 letters are not blanks
 }
 
 TEST(EqualsIgnoringCase, ComparesAsciiLettersCaseBlind) {

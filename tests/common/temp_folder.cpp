@@ -2,13 +2,15 @@
 
 #include <stdlib.h>
 
+#include <stdexcept>
 #include <system_error>
 
 namespace rvx::testing {
 
 TempFolder::TempFolder() {
     std::string pattern = (std::filesystem::temp_directory_path() / "rvx-common-XXXXXX").string();
-    path_ = mkdtemp(pattern.data());
+    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot create " + pattern);
+    path_ = pattern;
 }
 
 TempFolder::~TempFolder() {
