@@ -27,10 +27,13 @@ rvx::Status attachCoefficients(ToolObj& tool, const std::filesystem::path& file,
                                rvx::UserPort& port) {
     const rvx::Result<DatFile> dat = readDatFile(file);
     if (!dat) return dat.error();
+    const auto refused = [&](const rvx::Error& error) {
+        return rvx::fail(file.string() + ": " + error.message);
+    };
     rvx::Result<CoefObj> pressure = MakeCoefFile(*dat, false);
-    if (!pressure) return pressure.error();
+    if (!pressure) return refused(pressure.error());
     rvx::Result<CoefObj> temperature = MakeCoefFile(*dat, true);
-    if (!temperature) return temperature.error();
+    if (!temperature) return refused(temperature.error());
     if (pressureFitIsPoor(*pressure, *dat))
         port.showWarning(rvx::trText(kContext, "The coefficient fit of ") + file.string() +
                          rvx::trText(kContext, " misses a calibration point by ") +

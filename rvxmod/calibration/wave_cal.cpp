@@ -36,10 +36,13 @@ rvx::Result<TWaveCal> TWaveCal::fromPoints(std::span<const CalPoint> points, std
         pressures.push_back(point.P);
         temperatures.push_back(point.T);
     }
-    const auto neighbours = nearestNeighbours(plane);
-    if (!neighbours) return neighbours.error();
+    const auto refused = [&](const rvx::Error& error) {
+        return rvx::fail(fileName + ": " + error.message);
+    };
     const auto triangulation = triangulate(plane);
-    if (!triangulation) return triangulation.error();
+    if (!triangulation) return refused(triangulation.error());
+    const auto neighbours = nearestNeighbours(plane);
+    if (!neighbours) return refused(neighbours.error());
     const std::vector<Derivatives> pressureDerivatives =
         estimateDerivatives(plane, pressures, *neighbours);
     const std::vector<Derivatives> temperatureDerivatives =

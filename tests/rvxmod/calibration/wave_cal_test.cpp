@@ -101,9 +101,18 @@ TEST(TWaveCal, RawCountColumnsAreNotInterchangeable) {
 }
 
 TEST(TWaveCal, RefusesFilesWithoutATwoDimensionalSpread) {
-    for (const char* name : {"too_few_points.dat", "coincident_points.dat", "collinear_points.dat",
-                             "short_line.dat", "missing.dat"})
-        EXPECT_FALSE(TWaveCal::load(kFixtures + name).ok()) << name;
+    const std::pair<const char*, const char*> cases[] = {
+        {"too_few_points.dat", "fewer than 9 calibration points"},
+        {"coincident_points.dat", "two calibration points have the same counts"},
+        {"collinear_points.dat", "all calibration points lie on one line"},
+        {"short_line.dat", "line 10"},
+        {"missing.dat", "missing.dat"}};
+    for (const auto& [name, reason] : cases) {
+        const auto cal = TWaveCal::load(kFixtures + name);
+        ASSERT_FALSE(cal.ok()) << name;
+        EXPECT_NE(cal.error().message.find(reason), std::string::npos) << cal.error().message;
+        EXPECT_NE(cal.error().message.find(name), std::string::npos) << cal.error().message;
+    }
 }
 
 }  // namespace
