@@ -1,7 +1,6 @@
 #include "common/fixed_text.h"
 
 #include <algorithm>
-#include <ranges>
 
 namespace rvx {
 namespace {
@@ -24,7 +23,7 @@ std::string_view trimLeft(std::string_view text) {
 }
 
 std::string_view trimRight(std::string_view text) {
-    const auto last = std::ranges::find_if_not(text | std::views::reverse, isBlank);
+    const auto last = std::find_if_not(text.rbegin(), text.rend(), isBlank);
     return text.substr(0, static_cast<std::size_t>(text.rend() - last));
 }
 
