@@ -62,6 +62,8 @@ void Job::clear() {
     files = {};
     units.pressure.clear();
     units.temperature.clear();
+    units.spinner.clear();
+    trackerSerial.clear();
     depthTiePoint = 0;
     cclTiePoint = 0;
     const bool rvxLoaded = flags.rvxLoaded;

@@ -104,9 +104,9 @@ struct Job {
     // Relabels only: the texts change, no loaded value is converted.
     void setDepthUnits(DepthUnitSystem system);
 
-    // Back to the empty job: data sets, point counts, start times, file names, pressure and
-    // temperature units, tie points and the flags except RVX-loaded. Depth units, CCL gain,
-    // depth interval and date order are choices of the user and survive.
+    // Back to the empty job: data sets, point counts, start times, file names, the units and
+    // serial read from files, tie points and the flags except RVX-loaded. Depth units, CCL gain,
+    // depth interval, date order and data folder are the user's and survive.
     void clear();
 };
 

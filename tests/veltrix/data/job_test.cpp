@@ -30,6 +30,7 @@ Job loadedJob() {
     job.files.pressure = "/data/run.prs";
     job.starts.depthFile = job.starts.depthCurrent = 45000.5;
     job.units.pressure = "psi";
+    job.trackerSerial = "TRK-1";
     job.counts.depth = job.counts.largest = 2;
     job.flags.emptyJob = false;
     job.flags.dataLoaded = true;
@@ -108,6 +109,7 @@ TEST(Job, ClearAnsweredYesEmptiesTheDataAndKeepsTheUsersChoices) {
     EXPECT_EQ(job.starts.depthFile, 0.0);
     EXPECT_EQ(job.starts.depthCurrent, 0.0);
     EXPECT_TRUE(job.units.pressure.empty());
+    EXPECT_TRUE(job.trackerSerial.empty());
     EXPECT_EQ(job.counts.depth, 0u);
     EXPECT_EQ(job.counts.largest, 0u);
     EXPECT_TRUE(job.flags.emptyJob);
