@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <system_error>
 
 #include "veltrix/readers/depth_file_reader.h"
 
@@ -14,11 +15,12 @@ namespace {
 
 constexpr int kLines = 1'000'000;
 
-// A QZ depth file logging one line per second while running in at about 30 ft/min.
-std::filesystem::path generatedDepthFile() {
-    static const std::filesystem::path path = [] {
-        const auto file = std::filesystem::temp_directory_path() / "veltrix_bench_1M.dep";
-        std::ofstream out(file, std::ios::binary);
+// A QZ depth file logging one line per second while running in at about 30 ft/min, removed at
+// exit.
+class GeneratedDepthFile {
+public:
+    GeneratedDepthFile() : path_(std::filesystem::temp_directory_path() / "veltrix_bench_1M.dep") {
+        std::ofstream out(path_, std::ios::binary);
         out << "QZ depth record\r\nStart Time: 2024/01/15 10:00:00\r\nWell: bench\r\n\r\n\r\n"
                "(secs) (ft)\r\n";
         char line[64];
@@ -27,9 +29,23 @@ std::filesystem::path generatedDepthFile() {
                 std::snprintf(line, sizeof line, "%d.5 %.2f\r\n", i, 100.0 + i * 0.5);
             out.write(line, length);
         }
-        return file;
-    }();
-    return path;
+    }
+    ~GeneratedDepthFile() {
+        std::error_code ignored;
+        std::filesystem::remove(path_, ignored);
+    }
+    GeneratedDepthFile(const GeneratedDepthFile&) = delete;
+    GeneratedDepthFile& operator=(const GeneratedDepthFile&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+const std::filesystem::path& generatedDepthFile() {
+    static const GeneratedDepthFile file;
+    return file.path();
 }
 
 std::size_t columnBytes(const veltrix::DepthColumns& columns) {
@@ -39,7 +55,7 @@ std::size_t columnBytes(const veltrix::DepthColumns& columns) {
 }
 
 void BM_ReadMillionLineDepFile(benchmark::State& state) {
-    const std::filesystem::path path = generatedDepthFile();
+    const std::filesystem::path& path = generatedDepthFile();
     const auto fileBytes = static_cast<double>(std::filesystem::file_size(path));
     veltrix::DepthReadContext context;
     std::size_t points = 0;
