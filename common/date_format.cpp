@@ -65,8 +65,12 @@ private:
 
     const CivilDateTime& civil_;
     const FormatSettings& settings_;
+    // The pattern and the formats it names ("c", "ddddd", "t", "tt"), but not theirs in turn.
+    static constexpr int kMostNesting = 2;
+
     std::string text_;
     char lastLetter_ = ' ';
+    int nesting_ = 0;
 };
 
 void DateTimeWriter::appendNumber(int value, std::size_t minimumDigits) {
@@ -78,6 +82,9 @@ void DateTimeWriter::appendNumber(int value, std::size_t minimumDigits) {
 }
 
 void DateTimeWriter::append(std::string_view pattern) {
+    // Settings may come from files: a short date format of "c" must not recurse without end.
+    if (nesting_ == kMostNesting) return;
+    ++nesting_;
     // Each (nested) pattern starts afresh: "m" after an hour of the enclosing pattern stays a
     // month.
     const char enclosingLetter = std::exchange(lastLetter_, ' ');
@@ -99,6 +106,7 @@ void DateTimeWriter::append(std::string_view pattern) {
         }
     }
     lastLetter_ = enclosingLetter;
+    --nesting_;
 }
 
 std::size_t DateTimeWriter::appendLetters(std::string_view pattern, std::size_t count) {

@@ -20,6 +20,13 @@ FormatSettings spanishNames() {
     return settings;
 }
 
+FormatSettings selfNamingFormats() {
+    FormatSettings settings;
+    settings.shortDateFormat = "'<'c'>'";
+    settings.longTimeFormat = "tt";
+    return settings;
+}
+
 struct FormatCase {
     const char* pattern;
     CivilDateTime civil;
@@ -52,6 +59,7 @@ const FormatCase kFormatCases[] = {
     {"", {2005, 1, 2, 3, 4, 5, 0}, {}, "01/02/2005 03:04:05"},
     {"ddddd tt", {2005, 1, 2, 3, 4, 5, 0}, dashesAndDots(), "01-02-2005 03.04.05"},
     {"yyyy/mm/dd hh:nn", {1899, 12, 29, 6, 0, 0, 0}, {}, "1899/12/29 06:00"},
+    {"c", {2005, 1, 2, 3, 4, 5, 0}, selfNamingFormats(), "< > "},
 };
 
 TEST(FormatDateTime, WritesEachPatternLetterAsTheFormatsUseIt) {
