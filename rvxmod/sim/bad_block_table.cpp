@@ -33,13 +33,16 @@ void writeBadBlockTable(FlashImage& flash) {
         }
     }
     std::vector<std::vector<std::uint8_t>> group;
-    for (int b = 1; b < FlashImage::kEraseGroup; ++b) group.push_back(*flash.readBlock({0, 0, b, 0}));
+    for (int b = 1; b < FlashImage::kEraseGroup; ++b)
+        group.push_back(*flash.readBlock({0, 0, b, 0}));
     flash.eraseGroup({0, 0, 0, 0});
     group.insert(group.begin(), block);
     for (int b = 0; b < FlashImage::kEraseGroup; ++b) {
         for (int line = 0; line < FlashImage::kLinesPerBlock; ++line) {
-            const auto first = group[static_cast<std::size_t>(b)].begin() + line * FlashImage::kLineBytes;
-            flash.writeLine({0, 0, b, line}, std::vector<std::uint8_t>(first, first + FlashImage::kLineBytes));
+            const auto first =
+                group[static_cast<std::size_t>(b)].begin() + line * FlashImage::kLineBytes;
+            flash.writeLine({0, 0, b, line},
+                            std::vector<std::uint8_t>(first, first + FlashImage::kLineBytes));
         }
     }
 }

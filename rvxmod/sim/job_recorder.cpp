@@ -24,7 +24,8 @@ struct PendingRecord {
 };
 
 void putBigEndian(Bytes::iterator out, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) out[i] = static_cast<std::uint8_t>(value >> (8 * (bytes - 1 - i)));
+    for (int i = 0; i < bytes; ++i)
+        out[i] = static_cast<std::uint8_t>(value >> (8 * (bytes - 1 - i)));
 }
 
 // A tool's group: a byte the program does not interpret, then 24-bit channels and, when two
@@ -75,7 +76,8 @@ std::vector<PendingRecord> recordsOf(const JobRecording& job) {
     int sample = 0;
     for (std::size_t s = 0; s < job.segments.size(); ++s) {
         for (int i = 0; i < job.segments[s].samples; ++i, ++sample) {
-            const std::uint32_t time = job.firstTime + static_cast<std::uint32_t>(sample) * job.intervalTenths;
+            const std::uint32_t time =
+                job.firstTime + static_cast<std::uint32_t>(sample) * job.intervalTenths;
             records.push_back({s, time, recordOf(job.segments[s].tools, sample, time)});
         }
     }
@@ -95,7 +97,8 @@ public:
     // Copies as much as fits; returns the bytes that did not.
     std::size_t put(const Bytes& bytes, std::size_t from) {
         const std::size_t n = std::min(bytes.size() - from, bytes_.size() - offset_);
-        std::copy_n(bytes.begin() + static_cast<long>(from), n, bytes_.begin() + static_cast<long>(offset_));
+        std::copy_n(bytes.begin() + static_cast<long>(from), n,
+                    bytes_.begin() + static_cast<long>(offset_));
         offset_ += n;
         return from + n;
     }

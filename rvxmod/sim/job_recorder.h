@@ -23,7 +23,7 @@ struct JobSegment {
 
 struct JobRecording {
     std::vector<JobSegment> segments;
-    std::uint32_t firstTime = 0;       // tenths of a second; below 65536, the job start's time word is 0
+    std::uint32_t firstTime = 0;  // tenths of a second; below 65536, the job start's time word is 0
     std::uint32_t intervalTenths = 10;  // between two samples
 };
 
@@ -41,7 +41,9 @@ struct RecordedJob {
 // every chip and bad blocks are stepped over.
 class JobRecorder {
 public:
-    explicit JobRecorder(FlashImage& flash) : flash_(flash) {}
+    // The first job starts at `from` or the first usable block after it.
+    explicit JobRecorder(FlashImage& flash, FlashAddress from = {0, 0, 8, 0})
+        : flash_(flash), next_(from) {}
 
     // Records the job at the next free block; nothing when the memory is full before it ends.
     std::optional<RecordedJob> record(const JobRecording& job);
@@ -53,7 +55,7 @@ private:
     std::optional<FlashAddress> usableFrom(FlashAddress address) const;
 
     FlashImage& flash_;
-    FlashAddress next_{0, 0, 8, 0};
+    FlashAddress next_;
 };
 
 }  // namespace rvxmod::sim
