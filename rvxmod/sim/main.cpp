@@ -1,13 +1,17 @@
 // rvxsim: a simulated tool string on a pseudo-terminal, for the programs to connect to.
+#include <charconv>
 #include <csignal>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "rvxmod/sim/bad_block_table.h"
 #include "rvxmod/sim/pseudo_terminal.h"
 #include "rvxmod/sim/pty_runner.h"
+#include "rvxmod/sim/recorded_memory.h"
 #include "rvxmod/sim/tool_string_simulator.h"
 
 namespace {
@@ -20,9 +24,13 @@ void requestStop(int) {
 
 constexpr std::string_view kUsage =
     "usage: rvxsim --pty LINK [--scenario NAME|FILE] [--image FILE] [--faults SPEC]\n"
+    "              [--format-sector-ms MS]\n"
     "  LINK      symbolic link to create to the tool string's serial line\n"
     "  NAME      built-in scenario: demo (the default)\n"
-    "  FILE      scenario file; flash image: raw blocks from chip 0, sector 0, block 0\n"
+    "  FILE      scenario file; flash image: raw blocks from chip 0, sector 0, block 0,\n"
+    "            loaded when it exists and written back when the simulator stops; without\n"
+    "            one the memory starts with recorded jobs\n"
+    "  MS        time the tool takes to format one sector (default 3000)\n"
     "  SPEC      e.g. noise=0.02,corrupt=0.02,drop=0.01,delay=0.01,split=0.1,seed=7\n";
 
 constexpr int kExitFailure = 1;
@@ -33,6 +41,7 @@ struct Options {
     std::string scenario = "demo";
     std::string image;
     std::string faults;
+    int formatSectorMs = 3000;
 };
 
 std::optional<Options> parseOptions(const std::vector<std::string>& words) {
@@ -48,6 +57,10 @@ std::optional<Options> parseOptions(const std::vector<std::string>& words) {
             options.image = value;
         } else if (words[i] == "--faults") {
             options.faults = value;
+        } else if (words[i] == "--format-sector-ms") {
+            const auto [end, error] =
+                std::from_chars(value.data(), value.data() + value.size(), options.formatSectorMs);
+            if (error != std::errc() || end != value.data() + value.size()) return std::nullopt;
         } else {
             return std::nullopt;
         }
@@ -72,10 +85,14 @@ int main(int argc, char** argv) {
     const auto scenario = rvxmod::sim::scenarioNamed(options->scenario);
     if (!scenario) return failWith(scenario.error().message);
     rvxmod::sim::ToolStringSimulator simulator(*scenario);
-    if (!options->image.empty()) {
+    simulator.setFormatSectorTime(std::chrono::milliseconds(options->formatSectorMs));
+    if (!options->image.empty() && std::filesystem::exists(options->image)) {
         if (auto loaded = simulator.flash().loadRaw(options->image); !loaded) {
             return failWith(loaded.error().message);
         }
+        rvxmod::sim::markBadBlocksFromTable(simulator.flash());
+    } else {
+        rvxmod::sim::recordScenarioJobs(*scenario, simulator.flash());
     }
     if (!options->faults.empty()) {
         const auto faults = rvxmod::sim::parseFaultSpec(options->faults);
@@ -90,5 +107,10 @@ int main(int argc, char** argv) {
     std::cerr << "rvxsim: " << options->link << " -> " << (*pty)->slaveName() << "\n";
     const auto served = rvxmod::sim::runOnPseudoTerminal(**pty, simulator, stopRequested);
     if (!served) return failWith(served.error().message);
+    if (!options->image.empty()) {
+        if (auto saved = simulator.flash().saveRaw(options->image); !saved) {
+            return failWith(saved.error().message);
+        }
+    }
     return 0;
 }

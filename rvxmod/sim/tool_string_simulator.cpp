@@ -5,6 +5,7 @@
 
 #include "rvxmod/link/commands.h"
 #include "rvxmod/model/tool_types.h"
+#include "rvxmod/sim/bad_block_table.h"
 #include "rvxmod/sim/sensor_model.h"
 
 namespace rvxmod::sim {
@@ -163,6 +164,7 @@ std::vector<TimedBytes> ToolStringSimulator::answerMemory(const link::Request& r
 
 std::vector<TimedBytes> ToolStringSimulator::format() {
     flash_.eraseAll();
+    writeBadBlockTable(flash_);
     auto answers = acknowledge(link::kFormat);
     link::Millis after{0};
     for (int chip = 0; chip < static_cast<int>(kChipSlots); ++chip) {
