@@ -14,6 +14,13 @@ FormatSettings withDateFormat(const char* shortDateFormat, char dateSeparator = 
     return settings;
 }
 
+FormatSettings spanishMarkers() {
+    FormatSettings settings = withDateFormat("dd/mm/yyyy");
+    settings.timeAMString = "a.m.";
+    settings.timePMString = "p.m.";
+    return settings;
+}
+
 struct ParseCase {
     const char* text;
     FormatSettings settings;
@@ -31,6 +38,7 @@ const ParseCase kValidTexts[] = {
     {"12/31/1899", withDateFormat("mm/dd/yyyy"), {1899, 12, 31}},
     {"12/29/1899 06:00", withDateFormat("mm/dd/yyyy"), {1899, 12, 29, 6, 0, 0, 0}},
     {"13:05", withDateFormat("mm/dd/yyyy"), {1899, 12, 30, 13, 5, 0, 0}},
+    {"29/02/2024 1:05 p.m.", spanishMarkers(), {2024, 2, 29, 13, 5, 0, 0}},
 };
 
 TEST(ParseDateTime, ReadsDatesInTheOrderOfTheShortDateFormatWithOptionalTime) {
