@@ -14,6 +14,9 @@ namespace rvxmod::link {
 
 namespace {
 
+// Longest wait for the output buffer to take more bytes before a write gives up.
+constexpr int kWriteStallMs = 1000;
+
 rvx::Error systemError(const std::string& what) {
     return rvx::fail(what + ": " + std::strerror(errno));
 }
@@ -77,7 +80,7 @@ rvx::Status SerialDevicePort::write(std::span<const std::uint8_t> bytes) {
         if (written < 0) {
             if (errno != EAGAIN && errno != EINTR) return systemError("write");
             pollfd writable{fd_, POLLOUT, 0};
-            ::poll(&writable, 1, 100);
+            if (::poll(&writable, 1, kWriteStallMs) <= 0) return rvx::fail("write: line stalled");
             continue;
         }
         bytes = bytes.subspan(static_cast<std::size_t>(written));

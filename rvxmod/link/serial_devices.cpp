@@ -1,8 +1,9 @@
 #include "rvxmod/link/serial_devices.h"
 
+#include "common/number_parse.h"
+
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <filesystem>
 #include <string_view>
 #include <tuple>
@@ -28,13 +29,9 @@ std::vector<std::string> serialDevicesPresent() {
         const std::string name = entry.path().filename().string();
         for (std::size_t family = 0; family < kFamilies.size(); ++family) {
             if (!name.starts_with(kFamilies[family])) continue;
-            const std::string_view digits = std::string_view(name).substr(kFamilies[family].size());
-            int number = 0;
-            const auto [end, ec] =
-                std::from_chars(digits.data(), digits.data() + digits.size(), number);
-            if (ec == std::errc() && end == digits.data() + digits.size()) {
-                found.push_back({family, number, entry.path().string()});
-            }
+            const auto number =
+                rvx::parseInteger<int>(std::string_view(name).substr(kFamilies[family].size()));
+            if (number && *number >= 0) found.push_back({family, *number, entry.path().string()});
         }
     }
     std::sort(found.begin(), found.end(), [](const Device& a, const Device& b) {

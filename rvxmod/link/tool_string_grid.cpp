@@ -1,9 +1,9 @@
 #include "rvxmod/link/tool_string_grid.h"
 
 #include <algorithm>
-#include <cstdio>
 
-#include "common/date_time.h"
+#include "common/date_format.h"
+#include "common/fixed_text.h"
 #include "common/text_catalogue.h"
 
 namespace rvxmod::link {
@@ -50,16 +50,11 @@ std::string calStatusText(CalFileStatus status) {
 }  // namespace
 
 std::string dayNumberText(std::int32_t dayNumber) {
-    const rvx::CivilDateTime date = rvx::decodeDateTime(dayNumber);
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%04d/%02d/%02d", date.year, date.month, date.day);
-    return buffer;
+    return rvx::formatDateTime("yyyy/mm/dd", static_cast<rvx::DateTime>(dayNumber));
 }
 
 std::string toolIdentityText(const std::string& code, std::int32_t serialNumber) {
-    char digits[16];
-    std::snprintf(digits, sizeof digits, "%05d", serialNumber);
-    return code + digits;
+    return code + rvx::PadC(std::to_string(serialNumber), 5, true, '0');
 }
 
 std::optional<std::uint32_t> calFileStatusColour(CalFileStatus status) {

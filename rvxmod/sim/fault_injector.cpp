@@ -1,6 +1,7 @@
 #include "rvxmod/sim/fault_injector.h"
 
-#include <charconv>
+#include "common/number_parse.h"
+
 #include <string>
 
 namespace rvxmod::sim {
@@ -10,12 +11,6 @@ namespace {
 constexpr link::Millis kLateBy{1500};
 constexpr link::Millis kGapBetweenPieces{2};
 constexpr std::uint8_t kCorruption = 0x5A;
-
-template <class T>
-bool parseNumber(std::string_view text, T& value) {
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return ec == std::errc() && end == text.data() + text.size();
-}
 
 }  // namespace
 
@@ -32,7 +27,9 @@ rvx::Result<FaultSpec> parseFaultSpec(std::string_view text) {
             return rvx::fail("bad fault setting \"" + std::string(item) + "\"");
         };
         if (name == "seed") {
-            if (!parseNumber(value, spec.seed)) return bad();
+            const auto seed = rvx::parseInteger<unsigned>(value);
+            if (!seed) return bad();
+            spec.seed = *seed;
             continue;
         }
         double* chance = name == "noise"     ? &spec.noise
@@ -41,9 +38,9 @@ rvx::Result<FaultSpec> parseFaultSpec(std::string_view text) {
                          : name == "delay"   ? &spec.delay
                          : name == "split"   ? &spec.split
                                              : nullptr;
-        if (chance == nullptr || !parseNumber(value, *chance) || *chance < 0 || *chance > 1) {
-            return bad();
-        }
+        const auto parsed = rvx::parseDouble(value);
+        if (chance == nullptr || !parsed || *parsed < 0 || *parsed > 1) return bad();
+        *chance = *parsed;
     }
     return spec;
 }

@@ -1,57 +1,39 @@
 #include "rvxmod/sim/scenario.h"
 
-#include <charconv>
 #include <sstream>
 #include <string>
 
+#include "common/date_parse.h"
 #include "common/date_time.h"
 #include "common/fixed_text.h"
+#include "common/number_parse.h"
 #include "common/text_file.h"
 
 namespace rvxmod::sim {
 
 namespace {
 
-std::optional<int> parseInt(std::string_view text) {
-    int value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
-
 // "yyyy/mm/dd" as a day number.
 std::optional<std::uint16_t> parseDayNumber(std::string_view text) {
-    const std::size_t first = text.find('/');
-    const std::size_t second = text.find('/', first + 1);
-    if (first == std::string_view::npos || second == std::string_view::npos) return std::nullopt;
-    const auto year = parseInt(text.substr(0, first));
-    const auto month = parseInt(text.substr(first + 1, second - first - 1));
-    const auto day = parseInt(text.substr(second + 1));
-    if (!year || !month || !day) return std::nullopt;
-    const auto date = rvx::tryEncodeDateTime({.year = *year, .month = *month, .day = *day});
+    rvx::FormatSettings settings;
+    settings.shortDateFormat = "yyyy/mm/dd";
+    const auto date = rvx::parseDate(text, settings);
     if (!date) return std::nullopt;
     return rvx::dayNumberFromDateTime(*date);
 }
 
 std::optional<SimTool> parseTool(const std::vector<std::string>& words) {
     if (words.size() != 7) return std::nullopt;
-    const auto type = parseInt(words[1]);
-    const auto serial = parseInt(words[2]);
-    const auto length = parseInt(words[3]);
-    const auto sampleSize = parseInt(words[4]);
+    const auto type = rvx::parseInteger<std::uint8_t>(words[1]);
+    const auto serial = rvx::parseInteger<std::uint16_t>(words[2]);
+    const auto length = rvx::parseInteger<std::uint8_t>(words[3]);
+    const auto sampleSize = rvx::parseInteger<std::uint8_t>(words[4]);
     const auto calDate = parseDayNumber(words[5]);
     const auto firmwareDate = parseDayNumber(words[6]);
-    const auto isByte = [](std::optional<int> v) { return v && *v >= 0 && *v <= 255; };
-    if (!isByte(type) || !serial || *serial < 0 || *serial > 65535 || !isByte(length) ||
-        !isByte(sampleSize) || !calDate || !firmwareDate) {
+    if (!type || !serial || !length || !sampleSize || !calDate || !firmwareDate) {
         return std::nullopt;
     }
-    return SimTool{static_cast<std::uint8_t>(*type),
-                   static_cast<std::uint16_t>(*serial),
-                   static_cast<std::uint8_t>(*length),
-                   static_cast<std::uint8_t>(*sampleSize),
-                   *calDate,
-                   *firmwareDate};
+    return SimTool{*type, *serial, *length, *sampleSize, *calDate, *firmwareDate};
 }
 
 std::optional<std::array<std::uint8_t, kChipSlots>> parseChips(
@@ -59,9 +41,9 @@ std::optional<std::array<std::uint8_t, kChipSlots>> parseChips(
     if (words.size() < 2 || words.size() > kChipSlots + 1) return std::nullopt;
     std::array<std::uint8_t, kChipSlots> sizes{};
     for (std::size_t i = 1; i < words.size(); ++i) {
-        const auto size = parseInt(words[i]);
-        if (!size || *size < 0 || *size > 255) return std::nullopt;
-        sizes[i - 1] = static_cast<std::uint8_t>(*size);
+        const auto size = rvx::parseInteger<std::uint8_t>(words[i]);
+        if (!size) return std::nullopt;
+        sizes[i - 1] = *size;
     }
     return sizes;
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "rvxmod/link/monitor_text.h"
 #include "simulated_line.h"
 
 namespace rvxmod::link {
@@ -96,6 +97,19 @@ TEST_F(MemoryCommands, MemorySizeAndLiveDataAnswers) {
     std::size_t sampleBytes = 0;
     for (const auto& tool : line.simulator.tools()) sampleBytes += tool.sampleSize;
     EXPECT_EQ(line.link.receiver().payload().size(), sampleBytes);
+}
+
+TEST(ReceivedDataMonitor, SeesEveryByteAsUpperCaseHex) {
+    EXPECT_EQ(receivedDataLine(Bytes{0x37, 0x0A, 0xFF, 0x00}), "370AFF00");
+    SimulatedLine line(sim::demoScenario());
+    line.simulator.setFaults({.split = 1});
+    std::string seen;
+    line.link.setMonitor(
+        [&](std::span<const std::uint8_t> bytes) { seen += receivedDataLine(bytes); });
+    ASSERT_TRUE(send_GetToolLength(line.link));
+    Bytes lengths;
+    for (const auto& tool : line.simulator.tools()) lengths.push_back(tool.length);
+    EXPECT_EQ(seen, receivedDataLine(answerFrame(kGetToolLength, lengths)));
 }
 
 }  // namespace
