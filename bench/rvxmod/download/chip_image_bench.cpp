@@ -2,9 +2,13 @@
 
 #include <array>
 #include <filesystem>
+#include <memory>
 #include <vector>
 
+#include "rvxmod/calibration/coef_obj.h"
+#include "rvxmod/calibration/temp_cal.h"
 #include "rvxmod/download/block_decoder.h"
+#include "rvxmod/download/calibrated_converter.h"
 #include "rvxmod/download/rvx_writer.h"
 #include "rvxmod/model/tool_types.h"
 #include "tests/rvxmod/download/linear_converter.h"
@@ -23,6 +27,24 @@ constexpr std::size_t kBlocks = kSectors * geometry::kBlocksPerSector;
 TToolChain toolString() {
     return {makeJobTool(kPiezo, 123), makeJobTool(kCCL, 7), makeJobTool(kRTD, 5),
             makeJobTool(kSpinner, 42)};
+}
+
+// The same string with calibrations of realistic size: 4th-order coefficient tables for the
+// Piezo and a 21-point RTD table.
+TToolChain calibratedToolString() {
+    TToolChain tools = toolString();
+    CoefObj table;
+    table.orderX = 4;
+    table.orderY = 4;
+    for (std::size_t i = 0; i < 25; ++i) table.coefficients[i] = 1.0 / static_cast<double>(i + 1);
+    tools[0].PressureCoef = std::make_shared<const CoefObj>(table);
+    tools[0].TemperatureCoef = std::make_shared<const CoefObj>(table);
+    TdatFile rtd;
+    for (int i = 0; i <= 20; ++i) rtd.points.push_back({i * 10.0, 1000.0 + i * 100.0});
+    auto temperature = std::make_shared<TTempCal>();
+    temperature->setTable(rtd);
+    tools[2].TemperatureCal = std::move(temperature);
+    return tools;
 }
 
 std::vector<Bytes> chipImage() {
@@ -51,7 +73,8 @@ std::vector<Bytes> chipImage() {
 }
 
 // Decodes every block of the chip image and appends each sector to the job's file.
-void downloadChip(benchmark::State& state, bool realValues) {
+void downloadChip(benchmark::State& state, const TToolChain& tools, int downloadMode,
+                  const SampleConverter& converter) {
     const std::vector<Bytes> image = chipImage();
     const std::filesystem::path path =
         std::filesystem::temp_directory_path() / "rvx_download_bench.rvx";
@@ -59,7 +82,6 @@ void downloadChip(benchmark::State& state, bool realValues) {
     memory.Code = "RL";
     memory.SerialNumber = 42;
     const RvxOutputOptions options{.pressureUnitItem = 3, .temperatureUnit = 1};
-    const testing::LinearConverter converter;
     rvx::testing::ScriptedUserPort user;
     const RvxFileContext context{memory, options, converter, user};
     const std::array<int, 4> headerOrder{0, 1, 2, 3};
@@ -67,9 +89,9 @@ void downloadChip(benchmark::State& state, bool realValues) {
     std::int64_t samplesWritten = 0;
     for (auto _ : state) {
         jobObj job;
-        job.Tools = toolString();
+        job.Tools = tools;
         job.RecordSize = 21;
-        job.DownloadMode = realValues ? 1 : 0;
+        job.DownloadMode = downloadMode;
         JobBlockDecoder decoder;
         SectorSamples samples;
         for (std::size_t sector = 0; sector < kSectors; ++sector) {
@@ -87,15 +109,20 @@ void downloadChip(benchmark::State& state, bool realValues) {
     std::filesystem::remove(path);
 }
 
-void BM_DownloadChipRealValues(benchmark::State& state) {
-    downloadChip(state, true);
-}
 void BM_DownloadChipRawCounts(benchmark::State& state) {
-    downloadChip(state, false);
+    downloadChip(state, toolString(), 0, testing::LinearConverter{});
+}
+void BM_DownloadChipRealValuesLinear(benchmark::State& state) {
+    downloadChip(state, toolString(), 1, testing::LinearConverter{});
+}
+void BM_DownloadChipRealValuesCoefficients(benchmark::State& state) {
+    downloadChip(state, calibratedToolString(), 1,
+                 CalibratedConverter(CalculationMethod::Coefficients));
 }
 
-BENCHMARK(BM_DownloadChipRealValues)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_DownloadChipRawCounts)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_DownloadChipRealValuesLinear)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_DownloadChipRealValuesCoefficients)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 }  // namespace
 }  // namespace rvxmod
