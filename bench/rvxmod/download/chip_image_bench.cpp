@@ -74,14 +74,14 @@ std::vector<Bytes> chipImage() {
 
 // Decodes every block of the chip image and appends each sector to the job's file.
 void downloadChip(benchmark::State& state, const TToolChain& tools, int downloadMode,
-                  const SampleConverter& converter) {
+                  const SampleConverter& converter, TimeColumn time = TimeColumn::Hours) {
     const std::vector<Bytes> image = chipImage();
     const std::filesystem::path path =
         std::filesystem::temp_directory_path() / "rvx_download_bench.rvx";
     MemoryObj memory;
     memory.Code = "RL";
     memory.SerialNumber = 42;
-    const RvxOutputOptions options{.pressureUnitItem = 3, .temperatureUnit = 1};
+    const RvxOutputOptions options{.time = time, .pressureUnitItem = 3, .temperatureUnit = 1};
     rvx::testing::ScriptedUserPort user;
     const RvxFileContext context{memory, options, converter, user};
     const std::array<int, 4> headerOrder{0, 1, 2, 3};
@@ -119,10 +119,15 @@ void BM_DownloadChipRealValuesCoefficients(benchmark::State& state) {
     downloadChip(state, calibratedToolString(), 1,
                  CalibratedConverter(CalculationMethod::Coefficients));
 }
+void BM_DownloadChipRealValuesRealTime(benchmark::State& state) {
+    downloadChip(state, calibratedToolString(), 1,
+                 CalibratedConverter(CalculationMethod::Coefficients), TimeColumn::RealTime);
+}
 
 BENCHMARK(BM_DownloadChipRawCounts)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_DownloadChipRealValuesLinear)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_DownloadChipRealValuesCoefficients)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_DownloadChipRealValuesRealTime)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 }  // namespace
 }  // namespace rvxmod
