@@ -88,6 +88,7 @@ rvx::Status SaveDownload(const std::filesystem::path& path, jobObj& job,
     std::size_t count = samples.sampleCount();
     if (lastBlockReached && count > 0) --count;
     std::string text;
+    text.reserve(kWriteChunk + kWriteChunk / 8);  // one chunk and the line that crosses it
     for (std::size_t i = 0; i < count && !job.Tools.empty(); ++i) {
         if (samples.at(0, i).time % step != 0) continue;
         const std::int64_t time = sampleTime(samples, job.Tools.size(), i);

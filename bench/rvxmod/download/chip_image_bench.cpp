@@ -7,9 +7,8 @@
 
 #include "rvxmod/calibration/coef_obj.h"
 #include "rvxmod/calibration/temp_cal.h"
-#include "rvxmod/download/block_decoder.h"
 #include "rvxmod/download/calibrated_converter.h"
-#include "rvxmod/download/rvx_writer.h"
+#include "rvxmod/download/job_download.h"
 #include "rvxmod/model/tool_types.h"
 #include "tests/rvxmod/download/linear_converter.h"
 #include "tests/rvxmod/download/recorded_blocks.h"
@@ -92,14 +91,13 @@ void downloadChip(benchmark::State& state, const TToolChain& tools, int download
         job.Tools = tools;
         job.RecordSize = 21;
         job.DownloadMode = downloadMode;
-        JobBlockDecoder decoder;
-        SectorSamples samples;
+        JobDownload download(path, job, context);
         for (std::size_t sector = 0; sector < kSectors; ++sector) {
-            ResetDataArrays(job, samples);
+            download.startSector();
             for (std::size_t block = 0; block < geometry::kBlocksPerSector; ++block)
-                decoder.ProcessResponse_Download(image[sector * geometry::kBlocksPerSector + block],
-                                                 headerOrder, job, samples);
-            if (!writeSector(path, job, samples, sector + 1 == kSectors, context))
+                download.decodeBlock(image[sector * geometry::kBlocksPerSector + block],
+                                     headerOrder);
+            if (!download.finishSector(sector + 1 == kSectors))
                 state.SkipWithError("the data file could not be written");
         }
         samplesWritten += job.JobSampleCount;
