@@ -1,0 +1,26 @@
+#pragma once
+
+#include "veltrix/app/data_chart.h"
+#include "veltrix/app/shown_data_set.h"
+
+namespace veltrix {
+
+// `Chart1` ("Base Depth"): line speed and tension across, depth down.
+class BaseDepthChart final : public DataChart {
+    Q_OBJECT
+public:
+    BaseDepthChart(const Job& job, QWidget* parent);
+
+    void showJob() override;
+
+protected:
+    void updateReadout(const QPointF& position) override;
+
+private:
+    QCPCurve* speed_;
+    QCPCurve* tension_;
+    ShownDataSet shownSpeed_;
+    ShownDataSet shownTension_;
+};
+
+}  // namespace veltrix
