@@ -1,12 +1,8 @@
 #include "rvxmod/memory/cal_file_identity.h"
 
 #include <algorithm>
-#include <cctype>
-#include <filesystem>
 
 #include "common/date_parse.h"
-#include "common/text_catalogue.h"
-#include "common/text_file.h"
 
 namespace rvxmod::memory {
 
@@ -29,17 +25,6 @@ std::optional<std::int32_t> calDateOf(const CalFileIdentity& identity) {
     const auto day = rvx::dayNumberFromDateTime(*parsed);
     if (!day) return std::nullopt;
     return *day;
-}
-
-bool checkCalFileShape(const std::string& path, rvx::UserPort& user) {
-    std::string extension = std::filesystem::path(path).extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (extension != ".dat" && extension != ".tdat") return false;
-    const auto contents = rvx::readTextFile(path);
-    if (contents && !ExtractCalDateAndSerial(*contents).date.empty()) return true;
-    user.showError(rvx::trText("CalStorage", "Invalid dat file! ") + path);
-    return false;
 }
 
 }  // namespace rvxmod::memory

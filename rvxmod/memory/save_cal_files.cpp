@@ -4,6 +4,7 @@
 
 #include "common/text_catalogue.h"
 #include "common/text_file.h"
+#include "rvxmod/calibration/verify_cal_file.h"
 #include "rvxmod/memory/cal_slots.h"
 #include "rvxmod/model/tool_types.h"
 
@@ -41,9 +42,9 @@ std::optional<std::string> askFileFor(rvx::UserPort& user, const ToolObj& tool,
 // Verification, the ownership question and the size limit; the size is checked before anything
 // is erased, so a file that cannot be saved never costs the slot its present file.
 bool accept(CalStorage& storage, const ToolObj& tool, const std::string& path,
-            const std::string& contents, const CalFileVerifier& verify) {
+            const std::string& contents) {
     rvx::UserPort& user = storage.user;
-    if (!verify(path, user)) return false;
+    if (!VerifyCalFile(path, user)) return false;
     if (contents.size() > kLargestCalFile) {
         user.showError(text("Cal file: ") + path +
                        text(" exceeds cal block size limit. Cannot save this file"));
@@ -61,8 +62,7 @@ bool accept(CalStorage& storage, const ToolObj& tool, const std::string& path,
 }
 
 std::vector<ChosenFile> chooseFiles(CalStorage& storage, const SaveCalsGrid& grid,
-                                    const std::array<bool, kCalSlotCount>& checked,
-                                    const CalFileVerifier& verify) {
+                                    const std::array<bool, kCalSlotCount>& checked) {
     std::vector<std::pair<std::size_t, std::string>> picked;
     for (std::size_t row = 0; row < grid.rows.size(); ++row) {
         if (!checked[row] || grid.rows[row].toolName.empty()) continue;
@@ -80,7 +80,7 @@ std::vector<ChosenFile> chooseFiles(CalStorage& storage, const SaveCalsGrid& gri
             storage.toolString.ToolChain[static_cast<std::size_t>(grid.rows[row].toolIndex)];
         const auto contents = rvx::readTextFile(path);
         const std::string bytes = contents ? *contents : std::string();
-        if (accept(storage, tool, path, bytes, verify)) accepted.push_back({row, path, bytes});
+        if (accept(storage, tool, path, bytes)) accepted.push_back({row, path, bytes});
     }
     return accepted;
 }
@@ -151,11 +151,11 @@ std::optional<std::uint32_t> saveCalsStatusColour(link::CalFileStatus status) {
 }
 
 void saveCalFiles(CalStorage& storage, SaveCalsGrid& grid,
-                  const std::array<bool, kCalSlotCount>& checked, const CalFileVerifier& verify) {
+                  const std::array<bool, kCalSlotCount>& checked) {
     rvx::UserPort& user = storage.user;
     user.playSound(kSoundClick);
     const rvx::CommandsDisabled busy(user);
-    const std::vector<ChosenFile> files = chooseFiles(storage, grid, checked, verify);
+    const std::vector<ChosenFile> files = chooseFiles(storage, grid, checked);
     if (files.empty()) {
         user.setStatus("");
         user.showWarning(text("You have not selected to save any cal files."));

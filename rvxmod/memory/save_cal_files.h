@@ -45,11 +45,11 @@ SaveCalsGrid fillSaveCalsGrid(const ConnectedToolString& toolString);
 // Background of a status cell (BGR): "Not present", "Valid", "Expired" and "Error ".
 std::optional<std::uint32_t> saveCalsStatusColour(link::CalFileStatus status);
 
-// "Save Files": asks a file for each checked row, verifies it, erases the chosen slots (the other
-// blocks of the group are written back) and saves the files. The grid is refilled; each saved
-// file's name is in its row.
+// "Save Files": asks a file for each checked row, verifies it with a trial load, erases the chosen
+// slots (the other blocks of the group are written back) and saves the files. The grid is refilled;
+// each saved file's name is in its row.
 void saveCalFiles(CalStorage& storage, SaveCalsGrid& grid,
-                  const std::array<bool, kCalSlotCount>& checked, const CalFileVerifier& verify);
+                  const std::array<bool, kCalSlotCount>& checked);
 // "Retrieve Cals": writes every stored file of a connected tool into a new folder.
 void retrieveCals(CalStorage& storage);
 // "Delete All Cals": erases the six slots, keeping blocks 0 and 1.
