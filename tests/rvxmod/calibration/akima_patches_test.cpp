@@ -42,8 +42,35 @@ TEST(AkimaPatches, TriangleReproducesACubicFromExactDerivatives) {
         }
 }
 
-// Two triangles sharing the side b-c, with arbitrary data at the corners, must join with equal
-// values and equal slopes across that side.
+struct Patch {
+    LocalFrame frame;
+    LocalPolynomial polynomial;
+    double at(Point2 q) const { return valueAt(frame, polynomial, q); }
+};
+
+Patch trianglePatch(const SurfacePoint& p1, const SurfacePoint& p2, const SurfacePoint& p3) {
+    return {triangleFrame(p1.at, p2.at, p3.at), trianglePolynomial(p1, p2, p3)};
+}
+
+// Along the side from p to q, the patches on its two sides agree in value and in the slope
+// across the side; `left` lies to the left of p -> q.
+void expectSmoothJoin(const Patch& left, const Patch& right, Point2 p, Point2 q) {
+    const double length = std::hypot(q.x - p.x, q.y - p.y);
+    const Point2 normal{-(q.y - p.y) / length, (q.x - p.x) / length};
+    const double h = 1e-5;
+    for (double s = 0.1; s < 1.0; s += 0.2) {
+        const Point2 on{p.x + s * (q.x - p.x), p.y + s * (q.y - p.y)};
+        const double value = left.at(on);
+        EXPECT_NEAR(value, right.at(on), 1e-10) << s;
+        const double leftSlope = (left.at({on.x + h * normal.x, on.y + h * normal.y}) - value) / h;
+        const double rightSlope =
+            (value - right.at({on.x - h * normal.x, on.y - h * normal.y})) / h;
+        EXPECT_NEAR(leftSlope, rightSlope, 1e-3) << s;
+    }
+}
+
+// A triangle and its three neighbours, with arbitrary data at the corners and the shared sides
+// in every position of the corner order: the quintics must join smoothly across each side.
 TEST(AkimaPatches, NeighbouringTrianglesJoinSmoothly) {
     std::mt19937 random(3);
     std::uniform_real_distribution<double> any(-2.0, 2.0);
@@ -51,25 +78,12 @@ TEST(AkimaPatches, NeighbouringTrianglesJoinSmoothly) {
         return SurfacePoint{
             p, any(random), {any(random), any(random), any(random), any(random), any(random)}};
     };
-    const Point2 a{0.0, 0.0}, b{3.0, 0.5}, c{0.8, 2.7}, d{3.5, 3.1};
-    const SurfacePoint da = data(a), db = data(b), dc = data(c), dd = data(d);
-    const LocalFrame left = triangleFrame(a, b, c);
-    const LocalPolynomial leftPatch = trianglePolynomial(da, db, dc);
-    const LocalFrame right = triangleFrame(d, c, b);
-    const LocalPolynomial rightPatch = trianglePolynomial(dd, dc, db);
-    const double h = 1e-5;
-    const Point2 normal{(c.y - b.y), -(c.x - b.x)};  // towards a's side
-    const double length = std::hypot(normal.x, normal.y);
-    for (double s = 0.1; s < 1.0; s += 0.2) {
-        const Point2 q{b.x + s * (c.x - b.x), b.y + s * (c.y - b.y)};
-        const Point2 inLeft{q.x + h * normal.x / length, q.y + h * normal.y / length};
-        const Point2 inRight{q.x - h * normal.x / length, q.y - h * normal.y / length};
-        const double leftValue = valueAt(left, leftPatch, q);
-        EXPECT_NEAR(leftValue, valueAt(right, rightPatch, q), 1e-10);
-        const double leftSlope = (valueAt(left, leftPatch, inLeft) - leftValue) / h;
-        const double rightSlope = (leftValue - valueAt(right, rightPatch, inRight)) / h;
-        EXPECT_NEAR(leftSlope, rightSlope, 1e-3) << s;
-    }
+    const SurfacePoint a = data({0.0, 0.0}), b = data({3.0, 0.5}), c = data({0.8, 2.7});
+    const SurfacePoint e = data({1.9, -2.2}), f = data({3.5, 3.1}), g = data({-1.8, 1.6});
+    const Patch middle = trianglePatch(a, b, c);
+    expectSmoothJoin(middle, trianglePatch(a, e, b), a.at, b.at);
+    expectSmoothJoin(middle, trianglePatch(b, f, c), b.at, c.at);
+    expectSmoothJoin(middle, trianglePatch(g, a, c), c.at, a.at);
 }
 
 TEST(AkimaPatches, ExtrapolationJoinsTheBorderTriangle) {
