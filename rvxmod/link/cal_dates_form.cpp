@@ -21,10 +21,6 @@ constexpr std::int32_t kFirstOf2000 = 36526;
 constexpr std::size_t kSerialStart = 2;  // after the two-letter tool code
 constexpr std::size_t kSerialDigits = 5;
 
-std::string text(const char* english) {
-    return rvx::trText("CalDatesForm", english);
-}
-
 // The date cell with any of "-", "\" and "/" taken as the separator.
 std::optional<std::int32_t> dayOf(std::string cell) {
     std::replace_if(
@@ -65,7 +61,7 @@ bool saveSensorCalDates(ToolLink& link, ConnectedToolString& toolString, rvx::Us
         if (row.name.empty()) break;
         const auto day = dayOf(row.calDate);
         if (!day) {
-            user.showError(text("Error: Invalid date format"));
+            user.showError(rvx::trText("CalDatesForm", "Error: Invalid date format"));
             return false;
         }
         const std::string_view identity(row.identity);
@@ -77,7 +73,8 @@ bool saveSensorCalDates(ToolLink& link, ConnectedToolString& toolString, rvx::Us
         if (index >= 0) dates[static_cast<std::size_t>(index)] = *day;
     }
     const bool sent = send_setToolCalDate(link, dates);
-    if (!sent) user.showWarning(text("Error setting Tool Calibration Date."));
+    if (!sent)
+        user.showWarning(rvx::trText("CalDatesForm", "Error setting Tool Calibration Date."));
     ToolStringDiscovery(link, toolString, user).GetToolCalDates();
     return sent;
 }

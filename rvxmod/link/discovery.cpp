@@ -16,9 +16,13 @@ constexpr Millis kPauseBetweenAttempts{500};
 constexpr Millis kNoPause{0};
 constexpr std::size_t kIdentityBytes = 3;  // type, serial high, serial low
 
-constexpr const char* kIdentificationError =
-    "Error: Invalid tool response - Tool ID and Serial Number";
-constexpr const char* kLengthError = "Error: Invalid tool response - Tool Length";
+std::string identificationError() {
+    return rvx::trText("ToolDiscovery", "Error: Invalid tool response - Tool ID and Serial Number");
+}
+
+std::string lengthError() {
+    return rvx::trText("ToolDiscovery", "Error: Invalid tool response - Tool Length");
+}
 
 std::int32_t wordAt(std::span<const std::uint8_t> bytes, std::size_t offset) {
     return bytes[offset] * 256 + bytes[offset + 1];
@@ -33,15 +37,11 @@ void assignLengths(TToolChain& chain, std::span<const std::uint8_t> lengths) {
 
 }  // namespace
 
-void ToolStringDiscovery::showError(const char* text) {
-    user_.showError(rvx::trText("ToolDiscovery", text));
-}
-
 bool ToolStringDiscovery::identify(Millis pauseBetweenAttempts) {
     const bool answered =
         withAttempts(link_, kAttempts, pauseBetweenAttempts, send_GetToolIDSerialNumber);
     if (!answered || link_.receiver().payload().size() % kIdentityBytes != 0) {
-        showError(kIdentificationError);
+        user_.showError(identificationError());
         return false;
     }
     return true;
@@ -74,6 +74,8 @@ bool ToolStringDiscovery::connectToSeries(bool quickConnectChecked) {
     GetToolCalDates();
     GetToolFWDates();
 
+    // Counted afresh, so a second discovery within one connect does not add the tools twice.
+    toolString_.BytesPerLiveSample = 0;
     for (const ToolObj& tool : toolString_.ToolChain) {
         toolString_.BytesPerLiveSample += tool.DataLength + 1;
     }
@@ -82,7 +84,7 @@ bool ToolStringDiscovery::connectToSeries(bool quickConnectChecked) {
 
 void ToolStringDiscovery::readToolLengths() {
     if (!withAttempts(link_, kAttempts, kPauseBetweenAttempts, send_GetToolLength)) {
-        showError(kLengthError);
+        user_.showError(lengthError());
         return;
     }
     assignLengths(toolString_.ToolChain, link_.receiver().payload());
@@ -90,7 +92,8 @@ void ToolStringDiscovery::readToolLengths() {
 
 void ToolStringDiscovery::readDataLengths() {
     if (!withAttempts(link_, kAttempts, kPauseBetweenAttempts, send_GetDataLength)) {
-        showError("Error: Invalid tool response - Tool Data Length");
+        user_.showError(
+            rvx::trText("ToolDiscovery", "Error: Invalid tool response - Tool Data Length"));
         return;
     }
     const auto sizes = link_.receiver().payload();
@@ -117,11 +120,12 @@ void ToolStringDiscovery::separateMemoryModule() {
 }
 
 bool ToolStringDiscovery::readDateWords(bool (*send)(ToolLink&), Millis pause,
-                                        const char* errorText, std::int32_t ToolObj::*field) {
+                                        const std::string& errorText,
+                                        std::int32_t ToolObj::*field) {
     const bool answered = withAttempts(link_, kAttempts, pause, send);
     const auto words = link_.receiver().payload();
     if (!answered || words.size() % 2 != 0) {
-        showError(errorText);
+        user_.showError(errorText);
         return false;
     }
     auto& chain = toolString_.ToolChain;
@@ -132,13 +136,17 @@ bool ToolStringDiscovery::readDateWords(bool (*send)(ToolLink&), Millis pause,
 }
 
 bool ToolStringDiscovery::GetToolCalDates() {
-    return readDateWords(send_GetToolCalDate, kPauseBetweenAttempts,
-                         "Error: Invalid tool response - Tool Calibration Date", &ToolObj::CalDate);
+    return readDateWords(
+        send_GetToolCalDate, kPauseBetweenAttempts,
+        rvx::trText("ToolDiscovery", "Error: Invalid tool response - Tool Calibration Date"),
+        &ToolObj::CalDate);
 }
 
 bool ToolStringDiscovery::GetToolFWDates() {
-    return readDateWords(send_GetToolFWDate, kNoPause,
-                         "Error: Invalid tool response - Tool FW Date", &ToolObj::FirmwareDate);
+    return readDateWords(
+        send_GetToolFWDate, kNoPause,
+        rvx::trText("ToolDiscovery", "Error: Invalid tool response - Tool FW Date"),
+        &ToolObj::FirmwareDate);
 }
 
 bool ToolStringDiscovery::refreshTCSerials() {
@@ -158,7 +166,7 @@ bool ToolStringDiscovery::refreshTCSerials() {
 
 bool ToolStringDiscovery::refreshTCToolLengths() {
     if (!withAttempts(link_, kAttempts, kNoPause, send_GetToolLength)) {
-        showError(kLengthError);
+        user_.showError(lengthError());
         return false;
     }
     auto lengths = link_.receiver().payload();

@@ -39,9 +39,8 @@ private:
     void readToolLengths();
     void readDataLengths();
     void separateMemoryModule();
-    bool readDateWords(bool (*send)(ToolLink&), Millis pause, const char* errorText,
+    bool readDateWords(bool (*send)(ToolLink&), Millis pause, const std::string& errorText,
                        std::int32_t ToolObj::*field);
-    void showError(const char* text);
 
     ToolLink& link_;
     ConnectedToolString& toolString_;

@@ -14,10 +14,6 @@ namespace {
 
 constexpr int kSoundClick = 0;
 
-std::string text(const char* english) {
-    return rvx::trText("SerialLengthForm", english);
-}
-
 std::string serialDigits(std::int32_t serialNumber) {
     return toolIdentityText("", serialNumber);
 }
@@ -79,8 +75,9 @@ std::optional<SerialLengthGrid> openSerialLengthForm(const ConnectedToolString& 
                                                      rvx::UserPort& user) {
     user.playSound(kSoundClick);
     if (!toolString.MemoryPresent && toolString.ToolChain.empty()) {
-        user.showWarning(
-            text("There are no tools connected. Cannot save Serial Numbers or Tool Lengths."));
+        user.showWarning(rvx::trText(
+            "SerialLengthForm",
+            "There are no tools connected. Cannot save Serial Numbers or Tool Lengths."));
         return std::nullopt;
     }
     return serialLengthGrid(toolString);
@@ -103,10 +100,10 @@ bool saveSerialNumbersAndLengths(ToolLink& link, ConnectedToolString& toolString
         if (lengthsSaved) {
             discovery.refreshTCToolLengths();
         } else {
-            user.showError(text("Error saving Tool Length."));
+            user.showError(rvx::trText("SerialLengthForm", "Error saving Tool Length."));
         }
     } else {
-        user.showError(text("Error saving Tool Serial Number."));
+        user.showError(rvx::trText("SerialLengthForm", "Error saving Tool Serial Number."));
     }
     relinkCalBlocks(toolString);
     return serialsSaved && lengthsSaved;

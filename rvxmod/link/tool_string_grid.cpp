@@ -12,10 +12,6 @@ namespace {
 
 constexpr int kMinimumRows = 6;
 
-std::string text(const char* english) {
-    return rvx::trText("ToolInfo", english);
-}
-
 CalFileStatus calStatusOf(const ToolObj& tool, const ConnectedToolString& toolString) {
     if (!toolString.MemoryPresent) return CalFileStatus::NoMemory;
     if (!tool.NeedsCal) return CalFileStatus::NotApplicable;
@@ -32,17 +28,17 @@ CalFileStatus calStatusOf(const ToolObj& tool, const ConnectedToolString& toolSt
 std::string calStatusText(CalFileStatus status) {
     switch (status) {
         case CalFileStatus::NotApplicable:
-            return text("N/A");
+            return rvx::trText("ToolInfo", "N/A");
         case CalFileStatus::NoMemory:
-            return text("No Memory");
+            return rvx::trText("ToolInfo", "No Memory");
         case CalFileStatus::NotPresent:
-            return text("Not present");
+            return rvx::trText("ToolInfo", "Not present");
         case CalFileStatus::Valid:
-            return text("Valid");
+            return rvx::trText("ToolInfo", "Valid");
         case CalFileStatus::Expired:
-            return text("Expired");
+            return rvx::trText("ToolInfo", "Expired");
         case CalFileStatus::Error:
-            return text("Error ");
+            return rvx::trText("ToolInfo", "Error ");
     }
     return {};
 }
@@ -79,18 +75,20 @@ ToolGrid UpdateToolChainGrid(const ConnectedToolString& toolString) {
     if (toolString.MemoryPresent) {
         const MemoryObj& memory = toolString.Memory;
         grid.rows.push_back({memory.Name, toolIdentityText(memory.Code, memory.SerialNumber),
-                             text("N/A"), CalFileStatus::NotApplicable, text("N/A"),
-                             dayNumberText(memory.FirmwareDate)});
+                             rvx::trText("ToolInfo", "N/A"), CalFileStatus::NotApplicable,
+                             rvx::trText("ToolInfo", "N/A"), dayNumberText(memory.FirmwareDate)});
     } else {
-        grid.hint = text(
+        grid.hint = rvx::trText(
+            "ToolInfo",
             "There is no memory module present. Calibration files, program steps and Bad Block "
             "Table are all stored in the Memory Module.");
     }
     for (const ToolObj& tool : toolString.ToolChain) {
         const CalFileStatus status = calStatusOf(tool, toolString);
-        grid.rows.push_back({tool.ToolName, toolIdentityText(tool.ToolCode, tool.SerialNumber),
-                             tool.NeedsCal ? dayNumberText(tool.CalDate) : text("N/A"), status,
-                             calStatusText(status), dayNumberText(tool.FirmwareDate)});
+        grid.rows.push_back(
+            {tool.ToolName, toolIdentityText(tool.ToolCode, tool.SerialNumber),
+             tool.NeedsCal ? dayNumberText(tool.CalDate) : rvx::trText("ToolInfo", "N/A"), status,
+             calStatusText(status), dayNumberText(tool.FirmwareDate)});
     }
     grid.rowCount = std::max(kMinimumRows, static_cast<int>(grid.rows.size()));
     return grid;

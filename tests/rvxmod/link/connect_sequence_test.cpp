@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "rvxmod/link/commands.h"
+#include "rvxmod/model/tool_types.h"
 #include "simulated_line.h"
 #include "tests/support/scripted_user_port.h"
 
@@ -50,6 +51,25 @@ TEST(ConnectToolString, ConnectsAtTheUserRateAndDiscoversTheString) {
     EXPECT_EQ(user.textsOf(Kind::Sound), (std::vector<std::string>{"0", "13"}));
     EXPECT_EQ(user.textsOf(Kind::Status), (std::vector<std::string>{"Connecting to tool...", ""}));
     EXPECT_TRUE(user.commandsBalanced());
+}
+
+TEST(ConnectToolString, FailedFirstDiscoveryRetriedAtTheSlowRateCountsLiveBytesOnce) {
+    const sim::Scenario scenario = sim::demoScenario();
+    SimulatedLine line(scenario);
+    ConnectedToolString toolString;
+    ScriptedUserPort user;
+    int refreshes = 0;
+    ConnectHooks hooks;
+    hooks.discovery.updateToolInfoGrids = [&] { return ++refreshes > 1; };
+    const ConnectOutcome outcome =
+        connectToolString(line.link, toolString, user, comPort("sim"), hooks);
+    ASSERT_TRUE(outcome.connected);
+    EXPECT_EQ(outcome.baud, kFallbackBaud);
+    int liveBytes = 0;
+    for (const sim::SimTool& tool : scenario.tools) {
+        if (tool.type != kMemory) liveBytes += tool.sampleSize;
+    }
+    EXPECT_EQ(toolString.BytesPerLiveSample, liveBytes);
 }
 
 TEST(ConnectToolString, ChosenPortIsTriedAtBothRatesOnly) {
