@@ -249,9 +249,4 @@ void TForm1::retranslateUi() {
     help_->setText(tr("Help"));
 }
 
-void TForm1::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) retranslateUi();
-    QMainWindow::changeEvent(event);
-}
-
 }  // namespace rvxmod::app

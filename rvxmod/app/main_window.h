@@ -11,6 +11,7 @@
 #include "rvxmod/app/command_controls.h"
 #include "rvxmod/app/interface_language.h"
 #include "rvxmod/app/sound_list.h"
+#include "rvxmod/app/widgets/retranslated.h"
 #include "rvxmod/shell/access_levels.h"
 #include "rvxmod/shell/preferences.h"
 
@@ -36,7 +37,7 @@ struct MainWindowSetup {
 };
 
 // The main window: navigation column, pages, status line, and the state every page shares.
-class TForm1 : public QMainWindow {
+class TForm1 : public Retranslated<QMainWindow> {
     Q_OBJECT
 public:
     enum Page { ToolInfo = 0, Config, Sample, About, Program, PageCount };
@@ -76,7 +77,6 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     void buildNavigation(QWidget* column);
@@ -84,7 +84,7 @@ private:
     void reloadSoundList();
     void applyAccessLevels();
     void applyPreferences(const Preferences& preferences);
-    void retranslateUi();
+    void retranslateUi() override;
 
     MainWindowSetup setup_;
     InterfaceLanguage language_;

@@ -1,10 +1,11 @@
 #include "rvxmod/shell/preferences.h"
 
 #include <array>
-#include <charconv>
 #include <optional>
 #include <string>
 
+#include "common/number_format.h"
+#include "common/number_parse.h"
 #include "rvxmod/shell/access_levels.h"
 
 namespace rvxmod {
@@ -47,22 +48,8 @@ constexpr std::array<std::string_view, 17> kWriteOrder{
     kAtmosphereKey,      "Language",       "SoundFX",    "VoiceNotify", kGraphKey,
     "LogSamplesToFile",  "LogSampleFormat"};
 
-std::optional<int> parseInteger(std::string_view text) {
-    int value = 0;
-    const auto [stop, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || stop != text.data() + text.size()) return std::nullopt;
-    return value;
-}
-
-std::string sixDecimals(double value) {
-    std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::fixed, 6);
-    return std::string(buffer.data(), result.ptr);
-}
-
 std::string textOf(const Preferences& preferences, std::string_view key) {
-    if (key == kAtmosphereKey) return sixDecimals(preferences.atmospherePsi);
+    if (key == kAtmosphereKey) return rvx::formatFixed(preferences.atmospherePsi, 6);
     if (key == kGraphKey)
         return preferences.extraSupervisor ? std::string(1, kExtraSupervisorLetter)
                                            : std::string(kGraphCleared);
@@ -77,7 +64,7 @@ Preferences readPreferences(const rvx::IniFile& file) {
     Preferences preferences;
     for (const IntegerKey& entry : kIntegerKeys) {
         const auto text = file.value(kPreferencesSection, entry.key);
-        const auto number = text ? parseInteger(*text) : std::nullopt;
+        const auto number = text ? rvx::parseInteger<int>(*text) : std::nullopt;
         if (number && *number >= entry.lowest && *number <= entry.highest)
             preferences.*entry.field = *number;
     }

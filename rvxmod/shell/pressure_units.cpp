@@ -1,8 +1,10 @@
 #include "rvxmod/shell/pressure_units.h"
 
+#include "common/number_format.h"
+#include "common/number_parse.h"
+
 #include <algorithm>
 #include <array>
-#include <charconv>
 
 namespace rvxmod {
 namespace {
@@ -23,24 +25,9 @@ PressureUnit pressureUnitOf(int pressureItem) {
 }
 
 std::optional<double> parseDecimalText(std::string_view text) {
-    std::string normal(text);
-    std::replace(normal.begin(), normal.end(), ',', '.');
-    const auto first = normal.find_first_not_of(' ');
-    const auto last = normal.find_last_not_of(' ');
-    if (first == std::string::npos) return std::nullopt;
-    const char* begin = normal.data() + first;
-    const char* end = normal.data() + last + 1;
-    double value = 0;
-    const auto [stop, error] = std::from_chars(begin, end, value);
-    if (error != std::errc() || stop != end) return std::nullopt;
-    return value;
-}
-
-std::string twoDecimals(double value) {
-    std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::fixed, 2);
-    return std::string(buffer.data(), result.ptr);
+    std::string withPoint(text);
+    std::replace(withPoint.begin(), withPoint.end(), ',', '.');
+    return rvx::parseDouble(withPoint);
 }
 
 UnitChange ChangeUnits(std::string_view atmosphereText, const UnitState& current,
@@ -54,7 +41,7 @@ UnitChange ChangeUnits(std::string_view atmosphereText, const UnitState& current
 
     const PressureUnit pressure = pressureUnitOf(change.items.pressure);
     change.units = {pressure.code, pressure.factor, change.items.temperature, change.items.spinner};
-    change.atmosphereText = twoDecimals(change.atmospherePsi * pressure.factor);
+    change.atmosphereText = rvx::formatFixed(change.atmospherePsi * pressure.factor, 2);
     return change;
 }
 

@@ -32,9 +32,6 @@ struct UnitState {
 // A decimal number typed with either "." or "," as the separator; nothing when it is not one.
 std::optional<double> parseDecimalText(std::string_view text);
 
-// A value with two decimals, as the atmosphere edit shows it.
-std::string twoDecimals(double value);
-
 // Selected items of the unit boxes; -1 when a box has no selection.
 struct UnitItems {
     int pressure = 0;

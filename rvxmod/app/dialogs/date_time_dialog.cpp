@@ -22,7 +22,7 @@ rvx::DateTime fromQDateTime(const QDate& date, const QTime& time) {
 }  // namespace
 
 DateTimeDialog::DateTimeDialog(SoundList& sounds, QWidget* parent)
-    : QDialog(parent),
+    : Retranslated(parent),
       sounds_(sounds),
       prompt_(new QLabel(this)),
       date_(new QDateEdit(QDate::currentDate(), this)),
@@ -69,11 +69,6 @@ void DateTimeDialog::retranslateUi() {
     setWindowTitle(tr("Date and Time"));
     ok_->setText(tr("OK"));
     cancel_->setText(tr("Cancel"));
-}
-
-void DateTimeDialog::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) retranslateUi();
-    QDialog::changeEvent(event);
 }
 
 }  // namespace rvxmod::app

@@ -8,13 +8,14 @@
 #include <optional>
 
 #include "common/date_time.h"
+#include "rvxmod/app/widgets/retranslated.h"
 
 namespace rvxmod::app {
 
 class SoundList;
 
 // The Date and Time form: a date and a time of day that together make one date-time.
-class DateTimeDialog : public QDialog {
+class DateTimeDialog : public Retranslated<QDialog> {
     Q_OBJECT
 public:
     DateTimeDialog(SoundList& sounds, QWidget* parent);
@@ -22,11 +23,8 @@ public:
     // Shows the prompt with the proposed value; nothing when the person cancels.
     std::optional<rvx::DateTime> ask(const QString& prompt, rvx::DateTime proposed);
 
-protected:
-    void changeEvent(QEvent* event) override;
-
 private:
-    void retranslateUi();
+    void retranslateUi() override;
 
     SoundList& sounds_;
     QLabel* prompt_;

@@ -18,7 +18,7 @@ QPixmap iconPixmap(QStyle::StandardPixmap which) {
 }  // namespace
 
 TFormMessageWindow::TFormMessageWindow(SoundList& sounds, QWidget* parent)
-    : QDialog(parent),
+    : Retranslated(parent),
       sounds_(sounds),
       icon_(new QLabel(this)),
       text_(new QPlainTextEdit(this)),
@@ -125,11 +125,6 @@ void TFormMessageWindow::retranslateUi() {
     yes_->setText(tr("Yes"));
     cancel_->setText(tr("Cancel"));
     ok_->setText(tr("OK"));
-}
-
-void TFormMessageWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) retranslateUi();
-    QDialog::changeEvent(event);
 }
 
 }  // namespace rvxmod::app

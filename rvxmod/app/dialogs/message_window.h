@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include "rvxmod/app/widgets/retranslated.h"
 
 namespace rvxmod::app {
 
@@ -11,7 +12,7 @@ class SoundList;
 
 // The program's own modal message box. Every message of the program goes through one of the
 // five operations; each plays the message sound, shows the text and waits for the person.
-class TFormMessageWindow : public QDialog {
+class TFormMessageWindow : public Retranslated<QDialog> {
     Q_OBJECT
 public:
     TFormMessageWindow(SoundList& sounds, QWidget* parent);
@@ -26,15 +27,12 @@ public:
     // Restores the size the window has in a fresh start (after a language change).
     void resetSize();
 
-protected:
-    void changeEvent(QEvent* event) override;
-
 private:
     enum class Icon { Error = 0, Warning = 1, Question = 2 };
     enum class Buttons { Ok, YesCancel };
 
     void run(const QString& caption, Icon icon, Buttons buttons, const QString& text);
-    void retranslateUi();
+    void retranslateUi() override;
 
     SoundList& sounds_;
     QLabel* icon_;

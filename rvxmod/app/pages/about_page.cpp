@@ -9,7 +9,7 @@ constexpr const char* kReleaseDate = "2026/12/11";
 }
 
 TFormAbout::TFormAbout(QWidget* parent)
-    : QWidget(parent),
+    : Retranslated(parent),
       product_(new QLabel(this)),
       version_(new QLabel(this)),
       releaseDate_(new QLabel(this)),
@@ -34,11 +34,6 @@ void TFormAbout::retranslateUi() {
     version_->setText(tr("Version %1").arg(QLatin1String(kProductVersion)));
     releaseDate_->setText(tr("Released %1").arg(QLatin1String(kReleaseDate)));
     support_->setText(tr("For support contact the RVX tools service centre."));
-}
-
-void TFormAbout::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) retranslateUi();
-    QWidget::changeEvent(event);
 }
 
 }  // namespace rvxmod::app

@@ -2,22 +2,20 @@
 
 #include <QLabel>
 #include <QWidget>
+#include "rvxmod/app/widgets/retranslated.h"
 
 namespace rvxmod::app {
 
 inline constexpr const char* kProductVersion = "1.25";
 
 // The About page: product, version, release date and where to get support.
-class TFormAbout : public QWidget {
+class TFormAbout : public Retranslated<QWidget> {
     Q_OBJECT
 public:
     explicit TFormAbout(QWidget* parent);
 
-protected:
-    void changeEvent(QEvent* event) override;
-
 private:
-    void retranslateUi();
+    void retranslateUi() override;
 
     QLabel* product_;
     QLabel* version_;

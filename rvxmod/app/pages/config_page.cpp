@@ -14,7 +14,7 @@
 namespace rvxmod::app {
 
 TFormConfig::TFormConfig(SoundList& sounds, QWidget* parent)
-    : QWidget(parent),
+    : Retranslated(parent),
       sounds_(sounds),
       download_(new DownloadOptions(this)),
       units_(new UnitOptions(this)),
@@ -81,11 +81,6 @@ void TFormConfig::retranslateUi() {
     panels_[0]->setTitle(tr("Download Options"));
     panels_[1]->setTitle(tr("Units Options"));
     panels_[2]->setTitle(tr("Other Options"));
-}
-
-void TFormConfig::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) retranslateUi();
-    QWidget::changeEvent(event);
 }
 
 }  // namespace rvxmod::app

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "rvxmod/app/interface_language.h"
+#include "rvxmod/app/widgets/retranslated.h"
 #include "rvxmod/shell/access_levels.h"
 #include "rvxmod/shell/preferences.h"
 
@@ -18,7 +19,7 @@ class SoundList;
 class UnitOptions;
 
 // The Config page: three fold-out option panels beside the supervisor memory tools.
-class TFormConfig : public QWidget {
+class TFormConfig : public Retranslated<QWidget> {
     Q_OBJECT
 public:
     TFormConfig(SoundList& sounds, QWidget* parent);
@@ -37,12 +38,9 @@ public:
 Q_SIGNALS:
     void languageChosen(Language language);
 
-protected:
-    void changeEvent(QEvent* event) override;
-
 private:
     void captionClicked(FoldPanel* panel);
-    void retranslateUi();
+    void retranslateUi() override;
 
     SoundList& sounds_;
     DownloadOptions* download_;

@@ -9,10 +9,10 @@
 namespace rvxmod::app {
 
 TFormSample::TFormSample(QWidget* parent)
-    : QWidget(parent),
+    : Retranslated(parent),
       logSamples_(new RadioGroup(2, 2, this)),
       sampleFormat_(new RadioGroup(2, 2, this)),
-      content_(new QVBoxLayout) {
+      content_(new QVBoxLayout(new QWidget(this))) {
     logSamples_->setObjectName(QStringLiteral("RadioGroupLogSamples"));
     sampleFormat_->setObjectName(QStringLiteral("RadioGroupRealOrRaw"));
     auto* options = new QHBoxLayout;
@@ -21,7 +21,9 @@ TFormSample::TFormSample(QWidget* parent)
     options->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(options);
-    layout->addLayout(content_, 1);
+    // Filled in by live sampling; takes the room the options leave.
+    content_->parentWidget()->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    layout->addWidget(content_->parentWidget(), 1);
     retranslateUi();
 }
 
@@ -44,11 +46,6 @@ void TFormSample::retranslateUi() {
     logSamples_->setToolTip(tr("Write every live sample to a sample file"));
     sampleFormat_->setTexts(tr("Sample Values"), {tr("Raw Values"), tr("Real Values")});
     sampleFormat_->setToolTip(tr("Show and log raw counts or calibrated values"));
-}
-
-void TFormSample::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) retranslateUi();
-    QWidget::changeEvent(event);
 }
 
 }  // namespace rvxmod::app

@@ -3,6 +3,7 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include "rvxmod/app/widgets/retranslated.h"
 #include "rvxmod/shell/preferences.h"
 
 namespace rvxmod::app {
@@ -12,7 +13,7 @@ class RadioGroup;
 
 // The Sample page: whether and how live samples are logged. The sampling controls and the
 // per-tool displays are added to content() by live sampling.
-class TFormSample : public QWidget {
+class TFormSample : public Retranslated<QWidget> {
     Q_OBJECT
 public:
     explicit TFormSample(QWidget* parent);
@@ -23,11 +24,8 @@ public:
 
     QVBoxLayout* content() const { return content_; }
 
-protected:
-    void changeEvent(QEvent* event) override;
-
 private:
-    void retranslateUi();
+    void retranslateUi() override;
 
     RadioGroup* logSamples_;
     RadioGroup* sampleFormat_;

@@ -11,11 +11,11 @@ constexpr int kHighestPort = 255;
 }
 
 TFormToolInfo::TFormToolInfo(QWidget* parent)
-    : QWidget(parent),
+    : Retranslated(parent),
       comFind_(new RadioGroup(2, 2, this)),
       comNumber_(new QSpinBox(this)),
       quickConnect_(new QCheckBox(this)),
-      content_(new QVBoxLayout) {
+      content_(new QVBoxLayout(new QWidget(this))) {
     comFind_->setObjectName(QStringLiteral("RadioGroupComPort"));
     comNumber_->setObjectName(QStringLiteral("SpinEditComNumber"));
     quickConnect_->setObjectName(QStringLiteral("CheckBoxQuickConnect"));
@@ -28,7 +28,9 @@ TFormToolInfo::TFormToolInfo(QWidget* parent)
     port->addWidget(quickConnect_, 0, Qt::AlignBottom);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(port);
-    layout->addLayout(content_, 1);
+    // Filled in by the tool link; takes the room the options leave.
+    content_->parentWidget()->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    layout->addWidget(content_->parentWidget(), 1);
     retranslateUi();
 }
 
@@ -49,11 +51,6 @@ void TFormToolInfo::setSupervisorLevel(bool on) {
 void TFormToolInfo::retranslateUi() {
     comFind_->setTexts(tr("Com Port"), {tr("Auto"), tr("Com")});
     quickConnect_->setText(tr("Quick Connect"));
-}
-
-void TFormToolInfo::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) retranslateUi();
-    QWidget::changeEvent(event);
 }
 
 }  // namespace rvxmod::app

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include "rvxmod/app/widgets/retranslated.h"
 #include "rvxmod/shell/preferences.h"
 
 namespace rvxmod::app {
@@ -13,7 +14,7 @@ class RadioGroup;
 
 // The Tool Info page: how to find the tool string's port, and (supervisor) Quick Connect. The
 // connection, tool grid and job list are added to content() by the tool link.
-class TFormToolInfo : public QWidget {
+class TFormToolInfo : public Retranslated<QWidget> {
     Q_OBJECT
 public:
     explicit TFormToolInfo(QWidget* parent);
@@ -24,11 +25,8 @@ public:
 
     QVBoxLayout* content() const { return content_; }
 
-protected:
-    void changeEvent(QEvent* event) override;
-
 private:
-    void retranslateUi();
+    void retranslateUi() override;
 
     RadioGroup* comFind_;
     QSpinBox* comNumber_;

@@ -1,11 +1,16 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="es_ES">
     <context>
-        <name>CalStorage</name>
+        <name>CalDatesForm</name>
         <message>
-            <location filename="../../memory/cal_file_identity.cpp" line="+41" />
-            <source>Invalid dat file! </source>
-            <translation>¡Archivo dat no válido! </translation>
+            <location filename="../../link/cal_dates_form.cpp" line="+64" />
+            <source>Error: Invalid date format</source>
+            <translation>Error: Formato de fecha no válido</translation>
+        </message>
+        <message>
+            <location line="+13" filename="../../link/cal_dates_form.cpp" />
+            <source>Error setting Tool Calibration Date.</source>
+            <translation>Error al fijar la fecha de calibración de la herramienta.</translation>
         </message>
     </context>
     <context>
@@ -63,6 +68,24 @@
             <location filename="../../memory/supervisor_reads.cpp" line="+25" />
             <source>Read failed, reset tool and check communications</source>
             <translation>Falló la lectura, reinicie la herramienta y revise las comunicaciones</translation>
+        </message>
+    </context>
+    <context>
+        <name>SerialLengthForm</name>
+        <message>
+            <location filename="../../link/serial_length_form.cpp" line="+78" />
+            <source>There are no tools connected. Cannot save Serial Numbers or Tool Lengths.</source>
+            <translation>No hay herramientas conectadas. No se pueden guardar números de serie ni longitudes.</translation>
+        </message>
+        <message>
+            <location line="+25" filename="../../link/serial_length_form.cpp" />
+            <source>Error saving Tool Length.</source>
+            <translation>Error al guardar la longitud de la herramienta.</translation>
+        </message>
+        <message>
+            <location line="+3" filename="../../link/serial_length_form.cpp" />
+            <source>Error saving Tool Serial Number.</source>
+            <translation>Error al guardar el número de serie de la herramienta.</translation>
         </message>
     </context>
     <context>
@@ -148,6 +171,75 @@
         </message>
     </context>
     <context>
+        <name>ToolDiscovery</name>
+        <message>
+            <location filename="../../link/discovery.cpp" line="+20" />
+            <source>Error: Invalid tool response - Tool ID and Serial Number</source>
+            <translation>Error: Respuesta no válida de la herramienta - ID y número de serie</translation>
+        </message>
+        <message>
+            <location line="+4" filename="../../link/discovery.cpp" />
+            <source>Error: Invalid tool response - Tool Length</source>
+            <translation>Error: Respuesta no válida de la herramienta - Longitud</translation>
+        </message>
+        <message>
+            <location line="+72" filename="../../link/discovery.cpp" />
+            <source>Error: Invalid tool response - Tool Data Length</source>
+            <translation>Error: Respuesta no válida de la herramienta - Longitud de datos</translation>
+        </message>
+        <message>
+            <location line="+45" filename="../../link/discovery.cpp" />
+            <source>Error: Invalid tool response - Tool Calibration Date</source>
+            <translation>Error: Respuesta no válida de la herramienta - Fecha de calibración</translation>
+        </message>
+        <message>
+            <location line="+7" filename="../../link/discovery.cpp" />
+            <source>Error: Invalid tool response - Tool FW Date</source>
+            <translation>Error: Respuesta no válida de la herramienta - Fecha de firmware</translation>
+        </message>
+    </context>
+    <context>
+        <name>ToolInfo</name>
+        <message>
+            <location filename="../../link/tool_string_grid.cpp" line="+31" />
+            <location line="+47" />
+            <location line="+1" />
+            <location line="+11" />
+            <source>N/A</source>
+            <translation>N/D</translation>
+        </message>
+        <message>
+            <location line="-57" filename="../../link/tool_string_grid.cpp" />
+            <source>No Memory</source>
+            <translation>Sin memoria</translation>
+        </message>
+        <message>
+            <location line="+2" filename="../../link/tool_string_grid.cpp" />
+            <source>Not present</source>
+            <translation>No presente</translation>
+        </message>
+        <message>
+            <location line="+2" filename="../../link/tool_string_grid.cpp" />
+            <source>Valid</source>
+            <translation>Válida</translation>
+        </message>
+        <message>
+            <location line="+2" filename="../../link/tool_string_grid.cpp" />
+            <source>Expired</source>
+            <translation>Vencida</translation>
+        </message>
+        <message>
+            <location line="+2" filename="../../link/tool_string_grid.cpp" />
+            <source>Error </source>
+            <translation>Error </translation>
+        </message>
+        <message>
+            <location line="+40" filename="../../link/tool_string_grid.cpp" />
+            <source>There is no memory module present. Calibration files, program steps and Bad Block Table are all stored in the Memory Module.</source>
+            <translation>No hay módulo de memoria. Los archivos de calibración, los pasos del programa y la tabla de bloques defectuosos se guardan en el módulo de memoria.</translation>
+        </message>
+    </context>
+    <context>
         <name>ToolTypes</name>
         <message>
             <location filename="../../model/tool_types.cpp" line="+22" />
@@ -221,6 +313,49 @@
         </message>
     </context>
     <context>
+        <name>rvxmod</name>
+        <message>
+            <location filename="../../download/datafiles_folder.cpp" line="+31" />
+            <source>Select directory to create to save files to</source>
+            <translation>Elija el directorio a crear para guardar los archivos</translation>
+        </message>
+        <message>
+            <location line="+11" filename="../../download/datafiles_folder.cpp" />
+            <source>Directory already exists. Over write?</source>
+            <translation>El directorio ya existe. ¿Sobrescribir?</translation>
+        </message>
+        <message>
+            <location filename="../../download/download_engine.cpp" line="+30" />
+            <source>There is no memory module present, cannot download jobs.</source>
+            <translation>No hay módulo de memoria, no se pueden descargar trabajos.</translation>
+        </message>
+        <message>
+            <location line="+119" filename="../../download/download_engine.cpp" />
+            <source>The data for this job is corrupt. Cannot download.</source>
+            <translation>Los datos de este trabajo están dañados. No se puede descargar.</translation>
+        </message>
+        <message>
+            <location line="+5" filename="../../download/download_engine.cpp" />
+            <source>Select file to save data to</source>
+            <translation>Elija el archivo donde guardar los datos</translation>
+        </message>
+        <message>
+            <location line="+2" filename="../../download/download_engine.cpp" />
+            <source>rvx data file(*.rvx)</source>
+            <translation>archivo de datos rvx(*.rvx)</translation>
+        </message>
+        <message>
+            <location line="+0" filename="../../download/download_engine.cpp" />
+            <source>any files (*.*)</source>
+            <translation>todos los archivos (*.*)</translation>
+        </message>
+        <message>
+            <location line="+24" filename="../../download/download_engine.cpp" />
+            <source>There are no jobs in memory to download.</source>
+            <translation>No hay trabajos en memoria para descargar.</translation>
+        </message>
+    </context>
+    <context>
         <name>rvxmod::CalLoading</name>
         <message>
             <location filename="../../calibration/verify_cal_file.cpp" line="+24" />
@@ -270,6 +405,19 @@
         </message>
     </context>
     <context>
+        <name>rvxmod::Downloader</name>
+        <message>
+            <location filename="../../download/download_engine.cpp" line="-104" />
+            <source>Enter the Start Date and Start Time for job </source>
+            <translation>Ingrese la fecha y hora de inicio del trabajo </translation>
+        </message>
+        <message>
+            <location line="+30" filename="../../download/download_engine.cpp" />
+            <source>Downloading job data. This may take some time...</source>
+            <translation>Descargando datos del trabajo. Esto puede tardar...</translation>
+        </message>
+    </context>
+    <context>
         <name>rvxmod::app::TForm1</name>
         <message>
             <location filename="../help_file.cpp" line="+14" />
@@ -287,7 +435,7 @@
             <translation>Error: No se pudo cambiar el idioma, reinicie el programa</translation>
         </message>
         <message>
-            <location filename="../main_window.cpp" line="+245" />
+            <location filename="../main_window.cpp" line="+246" />
             <source>Tool Info</source>
             <translation>Herramienta</translation>
         </message>
@@ -315,6 +463,22 @@
             <location line="+2" filename="../main_window.cpp" />
             <source>Help</source>
             <translation>Ayuda</translation>
+        </message>
+    </context>
+    <context>
+        <name>std</name>
+        <message>
+            <location filename="../../download/download_engine.cpp" line="+64" />
+            <source> (exact)</source>
+            <translation> (exacta)</translation>
+        </message>
+    </context>
+    <context>
+        <name>std::filesystem</name>
+        <message>
+            <location filename="../../download/datafiles_folder.cpp" line="-22" />
+            <source>Datafiles</source>
+            <translation>Archivosdatos</translation>
         </message>
     </context>
     <context>
@@ -615,7 +779,7 @@
     <context>
         <name>rvxmod::app::TFormSample</name>
         <message>
-            <location filename="../pages/sample_page.cpp" line="+43" />
+            <location filename="../pages/sample_page.cpp" line="+45" />
             <source>Log Samples to File</source>
             <translation>Guardar muestras en archivo</translation>
         </message>
@@ -658,7 +822,7 @@
     <context>
         <name>rvxmod::app::TFormToolInfo</name>
         <message>
-            <location filename="../pages/tool_info_page.cpp" line="+50" />
+            <location filename="../pages/tool_info_page.cpp" line="+52" />
             <source>Com Port</source>
             <translation>Puerto Com</translation>
         </message>

@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "rvxmod/app/bgr_colour.h"
+#include "rvxmod/app/help_file.h"
 #include "rvxmod/app/main_window.h"
 #include "rvxmod/app/navigation_panel.h"
 #include "rvxmod/app/pages/config/other_options.h"
@@ -247,6 +248,27 @@ private Q_SLOTS:
         QVERIFY(!saveCalDate->isHidden());
         QVERIFY2(!closeAndReadPreferences(started).extraSupervisor,
                  "a level switched on by the chord does not survive a restart");
+    }
+
+    void extraLevelFromTheFileSurvivesUntilSwitchedOff() {
+        Started started;
+        start(started, true, "[RVXMod_Preferences]\r\nGraph=S\r\n");
+        QVERIFY(!started.child<QPushButton>("ButtonSaveCalDate")->isHidden());
+        QVERIFY(closeAndReadPreferences(started).extraSupervisor);
+
+        const auto chord = Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier;
+        QTest::keyClick(started.window.get(), Qt::Key_S, chord);
+        QVERIFY(started.child<QPushButton>("ButtonSaveCalDate")->isHidden());
+        QVERIFY(!closeAndReadPreferences(started).extraSupervisor);
+    }
+
+    void missingHelpFileGivesTheErrorText() {
+        QTemporaryDir folder;
+        const rvx::Status opened = openHelpFile(folder.path());
+        QVERIFY(!opened.ok());
+        QCOMPARE(QString::fromStdString(opened.error().message),
+                 "Error: " + QDir::toNativeSeparators(folder.filePath("RVXModHelp.pdf")) +
+                     " : File not found");
     }
 
     void userPortCallsFromAWorkerThreadRunOnTheWindowThread() {

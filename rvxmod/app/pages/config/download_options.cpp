@@ -10,7 +10,7 @@
 namespace rvxmod::app {
 
 DownloadOptions::DownloadOptions(QWidget* parent)
-    : QWidget(parent),
+    : Retranslated(parent),
       timeFormat_(new RadioGroup(2, 1, this)),
       fileFormat_(new RadioGroup(3, 1, this)),
       calLocation_(new RadioGroup(2, 1, this)),
@@ -89,11 +89,6 @@ void DownloadOptions::retranslateUi() {
     filterBox_->setTitle(tr("Time Data Filter"));
     filterNone_->setText(tr("None"));
     filterMins_->setText(tr("Mins"));
-}
-
-void DownloadOptions::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) retranslateUi();
-    QWidget::changeEvent(event);
 }
 
 }  // namespace rvxmod::app

@@ -5,6 +5,7 @@
 #include <QSpinBox>
 #include <QWidget>
 
+#include "rvxmod/app/widgets/retranslated.h"
 #include "rvxmod/shell/preferences.h"
 #include "rvxmod/shell/time_filter.h"
 
@@ -15,7 +16,7 @@ class RadioGroup;
 
 // Download Options: time and file format of the data files, where calibration files come from,
 // the calculation method and the time data filter.
-class DownloadOptions : public QWidget {
+class DownloadOptions : public Retranslated<QWidget> {
     Q_OBJECT
 public:
     explicit DownloadOptions(QWidget* parent);
@@ -25,12 +26,9 @@ public:
     void storePreferences(Preferences& preferences) const;
     TimeFilter timeFilter() const { return filter_; }
 
-protected:
-    void changeEvent(QEvent* event) override;
-
 private:
     void toggleFilter(TimeFilter box, bool checked);
-    void retranslateUi();
+    void retranslateUi() override;
 
     RadioGroup* timeFormat_;
     RadioGroup* fileFormat_;

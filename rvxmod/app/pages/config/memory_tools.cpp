@@ -26,7 +26,7 @@ QPushButton* button(const char* name, QWidget* parent) {
 }  // namespace
 
 MemoryTools::MemoryTools(QWidget* parent)
-    : QGroupBox(parent),
+    : Retranslated(parent),
       chipLabel_(new QLabel(this)),
       sectorLabel_(new QLabel(this)),
       chip_(spinEdit("SpinEditChip", geometry::kMaxChips - 1, this)),
@@ -84,11 +84,6 @@ void MemoryTools::retranslateUi() {
     clear_->setText(tr("Clear"));
     serialNumber_->setText(tr("Serial Number / Tool Length"));
     saveCalDate_->setText(tr("Save Cal Date"));
-}
-
-void MemoryTools::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) retranslateUi();
-    QGroupBox::changeEvent(event);
 }
 
 }  // namespace rvxmod::app

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include "rvxmod/app/widgets/retranslated.h"
 #include "rvxmod/shell/access_levels.h"
 
 namespace rvxmod::app {
@@ -13,7 +14,7 @@ class CommandControls;
 
 // The supervisor's memory maintenance controls of the Config page: the memory address to read
 // and the maintenance commands. The commands are wired up by the memory module code.
-class MemoryTools : public QGroupBox {
+class MemoryTools : public Retranslated<QGroupBox> {
     Q_OBJECT
 public:
     explicit MemoryTools(QWidget* parent);
@@ -21,11 +22,8 @@ public:
     void registerCommandControls(CommandControls& controls);
     void applyAccessLevels(const AccessLevels& levels);
 
-protected:
-    void changeEvent(QEvent* event) override;
-
 private:
-    void retranslateUi();
+    void retranslateUi() override;
 
     QLabel* chipLabel_;
     QLabel* sectorLabel_;

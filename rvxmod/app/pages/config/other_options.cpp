@@ -11,7 +11,7 @@
 namespace rvxmod::app {
 
 OtherOptions::OtherOptions(SoundList& sounds, QWidget* parent)
-    : QWidget(parent),
+    : Retranslated(parent),
       sounds_(sounds),
       soundEffects_(new RadioGroup(2, 2, this)),
       voiceNotify_(new RadioGroup(2, 2, this)),
@@ -99,11 +99,6 @@ void OtherOptions::retranslateUi() {
     languageLabel_->setText(tr("Language:"));
     language_->setItemText(0, tr("English"));
     language_->setItemText(1, tr("Spanish"));
-}
-
-void OtherOptions::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) retranslateUi();
-    QWidget::changeEvent(event);
 }
 
 }  // namespace rvxmod::app

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "rvxmod/app/interface_language.h"
+#include "rvxmod/app/widgets/retranslated.h"
 #include "rvxmod/shell/preferences.h"
 
 namespace rvxmod::app {
@@ -14,7 +15,7 @@ class RadioGroup;
 class SoundList;
 
 // Other Options: the two sound switches and the interface language.
-class OtherOptions : public QWidget {
+class OtherOptions : public Retranslated<QWidget> {
     Q_OBJECT
 public:
     OtherOptions(SoundList& sounds, QWidget* parent);
@@ -36,11 +37,8 @@ public:
 Q_SIGNALS:
     void languageChosen(Language language);
 
-protected:
-    void changeEvent(QEvent* event) override;
-
 private:
-    void retranslateUi();
+    void retranslateUi() override;
 
     SoundList& sounds_;
     RadioGroup* soundEffects_;

@@ -19,7 +19,7 @@ void setItems(QComboBox* box, const QStringList& items) {
 }  // namespace
 
 UnitOptions::UnitOptions(QWidget* parent)
-    : QWidget(parent),
+    : Retranslated(parent),
       pressure_(new QComboBox(this)),
       temperature_(new QComboBox(this)),
       spinner_(new QComboBox(this)),
@@ -88,11 +88,6 @@ void UnitOptions::retranslateUi() {
                          tr("MPaA"), tr("MPaG"), tr("kg/cm2_A"), tr("kg/cm2_G")});
     setItems(temperature_, {tr("DegC"), tr("DegF"), tr("Kelvin")});
     setItems(spinner_, {tr("Revs/Sec"), tr("Revs/Min")});
-}
-
-void UnitOptions::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) retranslateUi();
-    QWidget::changeEvent(event);
 }
 
 }  // namespace rvxmod::app

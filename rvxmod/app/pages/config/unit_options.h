@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QWidget>
 
+#include "rvxmod/app/widgets/retranslated.h"
 #include "rvxmod/shell/preferences.h"
 #include "rvxmod/shell/pressure_units.h"
 
@@ -14,7 +15,7 @@ class CommandControls;
 
 // Units Options: pressure, temperature and spinner units and the atmospheric pressure, which the
 // edit shows in the chosen pressure unit while it is kept in psi.
-class UnitOptions : public QWidget {
+class UnitOptions : public Retranslated<QWidget> {
     Q_OBJECT
 public:
     explicit UnitOptions(QWidget* parent);
@@ -27,11 +28,8 @@ public:
     // Carries the atmosphere over to the chosen units and updates the unit state.
     void ChangeUnits();
 
-protected:
-    void changeEvent(QEvent* event) override;
-
 private:
-    void retranslateUi();
+    void retranslateUi() override;
 
     QComboBox* pressure_;
     QComboBox* temperature_;
