@@ -164,6 +164,15 @@ TEST_F(RvxWriterTest, RealTimeGaugeUnitsAndToolsWithoutCalibration) {
               "-999.25     -999.25     -999.25     ");
 }
 
+TEST_F(RvxWriterTest, PiezoAndCclLeaveTheRtdAndRevolutionsColumnsNull) {
+    useTools({makeJobTool(kPiezo, 123), makeJobTool(kCCL, 7)});
+    addSample({{.raw1 = 150000, .raw2 = 40000, .time = 18000}, ccl(18000, 12)});
+    ASSERT_TRUE(save("job.rvx", false, true));
+    EXPECT_EQ(dataLines("job.rvx"),
+              std::vector<std::string>{
+                  "0.50000     1500.000     40.000     12     -999.25     -999.25     "});
+}
+
 TEST_F(RvxWriterTest, EachDownloadModeWritesItsFiles) {
     useTools({makeJobTool(kPiezo, 1)});
     addSample({{.raw1 = 100, .raw2 = 200, .time = 10}});
