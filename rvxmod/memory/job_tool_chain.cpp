@@ -95,19 +95,23 @@ bool upDateJobToolChain(link::ToolLink& link, MemoryObj& memory, rvx::UserPort& 
     for (ToolObj& tool : job.Tools) tool.InJob = false;
 
     for (const HeaderTool& entry : listed) {
-        int index = getIndexInChain(entry.type, entry.serialNumber, job.Tools);
-        if (index < 0) {
-            // The tool has come back mid-job: it joins the job's tool string.
+        if (getIndexInChain(entry.type, entry.serialNumber, job.Tools) < 0) {
+            // Back mid-job: the header's new tools all join the job's tool string at once, and
+            // each of them starts afresh.
+            const auto known = static_cast<int>(job.Tools.size());
             if (!getJobToolChain(link, memory, user, chip, sector, jobIndex, block)) return false;
-            index = getIndexInChain(entry.type, entry.serialNumber, job.Tools);
-            if (rejoined && !rejoined(index)) {
-                user.showError(text(
-                    "The selected dat file is invalid, or you did not select one. Aborting "
-                    "download. Data has been saved to this point. Either restart the download and "
-                    "select a valid cal file, or restart download using RAW counts only."));
-                return false;
+            for (int joined = known; joined < static_cast<int>(job.Tools.size()); ++joined) {
+                if (rejoined && !rejoined(joined)) {
+                    user.showError(text(
+                        "The selected dat file is invalid, or you did not select one. Aborting "
+                        "download. Data has been saved to this point. Either restart the download "
+                        "and select a valid cal file, or restart download using RAW counts "
+                        "only."));
+                    return false;
+                }
             }
         }
+        const int index = getIndexInChain(entry.type, entry.serialNumber, job.Tools);
         if (std::find(out.headerOrder.begin(), out.headerOrder.end(), index) !=
             out.headerOrder.end()) {
             continue;
