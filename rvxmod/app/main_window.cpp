@@ -1,5 +1,6 @@
 #include "rvxmod/app/main_window.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -21,6 +22,7 @@
 #include "rvxmod/app/pages/tool_info_page.h"
 #include "rvxmod/app/qt_user_port.h"
 #include "rvxmod/app/scrolling_status.h"
+#include "rvxmod/app/widgets/fold_panel.h"
 #include "rvxmod/shell/sound_list_file.h"
 
 namespace rvxmod::app {
@@ -77,6 +79,7 @@ TForm1::TForm1(const MainWindowSetup& setup)
     layout->addWidget(pages_, 1);
     setCentralWidget(central);
 
+    playClickSoundOnButtonsOf({toolInfo_, config_, sample_, about_, program_});
     config_->registerCommandControls(commands_);
     sample_->registerCommandControls(commands_);
     connect(config_, &TFormConfig::languageChosen, this, &TForm1::changeLanguage);
@@ -120,6 +123,16 @@ void TForm1::buildNavigation(QWidget* column) {
     layout->addWidget(progress_);
     layout->addWidget(status_);
     layout->addWidget(help_);
+}
+
+void TForm1::playClickSoundOnButtonsOf(std::initializer_list<QWidget*> pages) {
+    for (QWidget* page : pages)
+        for (QAbstractButton* button : page->findChildren<QAbstractButton*>()) {
+            // Fold captions have a sound of their own.
+            if (qobject_cast<FoldPanel*>(button->parentWidget())) continue;
+            connect(button, &QAbstractButton::clicked, this,
+                    [this] { sounds_.play(SoundItem::Click); });
+        }
 }
 
 void TForm1::navigate(Page page) {

@@ -80,6 +80,8 @@ protected:
 
 private:
     void buildNavigation(QWidget* column);
+    // Buttons and check boxes of the pages click audibly.
+    void playClickSoundOnButtonsOf(std::initializer_list<QWidget*> pages);
     void showPage(Page page);
     void reloadSoundList();
     void applyAccessLevels();

@@ -179,8 +179,10 @@ private Q_SLOTS:
             QCheckBox* clicked;
             bool noneAfter;
         } steps[] = {{mins, false}, {mins, false}, {none, true}, {none, true}, {mins, false}};
+        QSignalSpy played(&started.window->sounds(), &SoundList::played);
         for (const auto& step : steps) {
             step.clicked->click();
+            QCOMPARE(played.takeFirst().at(0).toInt(), int(SoundItem::Click));
             QCOMPARE(none->isChecked(), step.noneAfter);
             QCOMPARE(mins->isChecked(), !step.noneAfter);
         }
