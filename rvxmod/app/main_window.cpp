@@ -55,7 +55,6 @@ TForm1::TForm1(const MainWindowSetup& setup)
       userPort_(std::make_unique<QtUserPort>(*this)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(captionText());
-    QApplication::setApplicationDisplayName(QStringLiteral("RVXMod"));
     QPalette colours = palette();
     colours.setColor(QPalette::Window, bgrColour(kMainWindowColour));
     setPalette(colours);
