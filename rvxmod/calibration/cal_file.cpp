@@ -1,11 +1,10 @@
 #include "rvxmod/calibration/cal_file.h"
 
 #include <array>
-#include <charconv>
-#include <cmath>
 #include <optional>
 
 #include "common/fixed_text.h"
+#include "common/number_parse.h"
 #include "common/text_catalogue.h"
 #include "common/text_file.h"
 
@@ -16,16 +15,6 @@ constexpr const char* kContext = "rvxmod::CalFile";
 constexpr std::size_t kHeaderLines = 4;
 constexpr std::size_t kOrderLine = 2;  // zero-based: the third line
 constexpr int kDefaultOrder = 4;
-
-std::optional<double> parseNumber(std::string_view field) {
-    field = rvx::trim(field);
-    if (field.starts_with('+')) field.remove_prefix(1);
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
-    if (error != std::errc{} || end != field.data() + field.size() || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
 
 rvx::Error lineError(std::string_view fileName, std::size_t lineIndex, const char* what) {
     return rvx::fail(std::string(fileName) + rvx::trText(kContext, ", line ") +
@@ -42,7 +31,7 @@ rvx::Result<std::array<double, N>> parsePointLine(std::string_view line, std::st
         const bool last = i + 1 == N;
         if (!last && comma == std::string_view::npos)
             return lineError(fileName, lineIndex, "too few fields on the line");
-        const std::optional<double> value = parseNumber(last ? line : line.substr(0, comma));
+        const std::optional<double> value = rvx::parseDouble(last ? line : line.substr(0, comma));
         if (!value) return lineError(fileName, lineIndex, "a field is not a number");
         values[i] = *value;
         if (!last) line.remove_prefix(comma + 1);
@@ -54,11 +43,7 @@ rvx::Result<std::array<double, N>> parsePointLine(std::string_view line, std::st
 int parseOrder(std::string_view field) {
     const std::size_t colon = field.find(':');
     if (colon == std::string_view::npos) return kDefaultOrder;
-    const std::string_view digits = rvx::trim(field.substr(colon + 1));
-    int order = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), order);
-    if (error != std::errc{} || end != digits.data() + digits.size()) return kDefaultOrder;
-    return order;
+    return rvx::parseInteger<int>(field.substr(colon + 1)).value_or(kDefaultOrder);
 }
 
 // The order line is split at its first three commas; a missing field keeps the default order.

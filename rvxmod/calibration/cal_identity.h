@@ -6,10 +6,8 @@
 
 namespace rvxmod {
 
-// The serial number padded on the left with "0" to five digits ("00012").
-std::string paddedSerial(std::int32_t serialNumber);
-
-// A tool as a calibration file's identity line names it: tool code and padded serial ("RR00012").
+// A tool as a calibration file's identity line names it: the tool code and the serial number
+// padded on the left with "0" to five digits ("RR00012").
 std::string calIdentity(const ToolObj& tool);
 
 }  // namespace rvxmod

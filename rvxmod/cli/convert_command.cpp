@@ -1,5 +1,6 @@
 // rvxmod-cli convert: raw counts from stdin to engineering values on stdout, through the same
 // loading path a download uses.
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <iostream>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "common/fixed_text.h"
+#include "common/number_parse.h"
 #include "rvxmod/calibration/cal_converter.h"
 #include "rvxmod/calibration/coef_fit.h"
 #include "rvxmod/calibration/fit_residuals.h"
@@ -42,13 +44,6 @@ int usage(const std::string& problem) {
     return kExitUsage;
 }
 
-std::optional<int> parseInt(const std::string& text) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
-
 // Returns the options, or the reason they are not usable.
 std::variant<ConvertOptions, std::string> parseOptions(std::span<const std::string> args) {
     ConvertOptions options;
@@ -69,8 +64,8 @@ std::variant<ConvertOptions, std::string> parseOptions(std::span<const std::stri
             options.precision = value == "none" ? TPrec::None
                                 : value == "on" ? TPrec::PrecisionOn
                                                 : TPrec::PrecisionOnAdv;
-        } else if ((word == "--level" || word == "--rate") && parseInt(value)) {
-            (word == "--level" ? options.level : options.rate) = *parseInt(value);
+        } else if ((word == "--level" || word == "--rate") && rvx::parseInteger<int>(value)) {
+            (word == "--level" ? options.level : options.rate) = *rvx::parseInteger<int>(value);
         } else {
             return "unknown option or value: " + word + " " + value;
         }
@@ -90,11 +85,11 @@ std::string number(double value) {
 std::optional<std::vector<double>> numbersOf(std::string_view line) {
     std::vector<double> numbers;
     for (line = rvx::trim(line); !line.empty(); line = rvx::trimLeft(line)) {
-        double value = 0.0;
-        const auto [end, error] = std::from_chars(line.data(), line.data() + line.size(), value);
-        if (error != std::errc{}) return std::nullopt;
-        numbers.push_back(value);
-        line.remove_prefix(static_cast<std::size_t>(end - line.data()));
+        const std::size_t end = std::min(line.find(' '), line.find('\t'));
+        const std::optional<double> value = rvx::parseDouble(line.substr(0, end));
+        if (!value) return std::nullopt;
+        numbers.push_back(*value);
+        line.remove_prefix(std::min(end, line.size()));
     }
     return numbers;
 }
