@@ -9,7 +9,7 @@ namespace rvxmod::testing {
 class LinearConverter final : public SampleConverter {
 public:
     std::optional<GaugeReading> pressureTemperature(const ToolObj& tool, std::int32_t raw1,
-                                                           std::int32_t raw2) const override {
+                                                    std::int32_t raw2) const override {
         if (tool.SerialNumber == 0) return std::nullopt;
         return GaugeReading{raw1 / 100.0, raw2 / 1000.0};
     }
