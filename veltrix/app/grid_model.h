@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QHeaderView>
+#include <QTableView>
 #include <functional>
 
 namespace veltrix {
@@ -53,5 +55,10 @@ private:
     Grid& grid_;
     HeaderText header_;
 };
+
+// Rows as high as a line of text, as in a spreadsheet.
+inline void useCompactRows(QTableView& view) {
+    view.verticalHeader()->setDefaultSectionSize(view.fontMetrics().height() + 6);
+}
 
 }  // namespace veltrix

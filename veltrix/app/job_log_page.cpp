@@ -3,13 +3,13 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QLocale>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "common/date_format.h"
+#include "common/date_parse.h"
 #include "common/text_catalogue.h"
-#include "veltrix/app/date_time_conversion.h"
 #include "veltrix/project/job_log_find_depth.h"
 
 namespace veltrix {
@@ -17,18 +17,6 @@ namespace {
 
 QString text(const char* english) {
     return QString::fromStdString(rvx::trText("JobLog", english));
-}
-
-std::string utf8(const QString& text) {
-    return text.toStdString();
-}
-
-// A time typed in the user's locale form, short or long.
-QDateTime localeDateTime(const QString& text) {
-    const QLocale locale;
-    QDateTime parsed = locale.toDateTime(text, QLocale::ShortFormat);
-    if (!parsed.isValid()) parsed = locale.toDateTime(text, QLocale::LongFormat);
-    return parsed;
 }
 
 }  // namespace
@@ -43,6 +31,7 @@ JobLogPage::JobLogPage(JobLog& log, const Job& job, rvx::UserPort& port, QWidget
       grid_(new QTableView(this)) {
     grid_->setObjectName(QStringLiteral("JobLogGrid"));
     grid_->setModel(model_);
+    useCompactRows(*grid_);
     grid_->horizontalHeader()->setSectionsMovable(true);
     grid_->verticalHeader()->setSectionsMovable(true);
 
@@ -86,21 +75,19 @@ void JobLogPage::copyTime() {
 void JobLogPage::findDepth() {
     const QModelIndex cell = currentCell();
     if (!cell.isValid()) return;
-    const QString timeText = QString::fromStdString(log_.cell(cell.row(), JobLog::TimeColumn));
-    const QDateTime time = localeDateTime(timeText);
-    if (!time.isValid()) {
-        port_.showError(utf8(text("'%1' is not a valid date and time").arg(timeText)));
+    const std::string& timeText = log_.cell(cell.row(), JobLog::TimeColumn);
+    const rvx::Result<rvx::DateTime> time = rvx::parseDateTime(timeText, job_.locale);
+    if (!time) {
+        port_.showError(time.error().message);
         return;
     }
-    const FindDepthOutcome outcome =
-        veltrix::findDepth(log_, cell.row(), fromQDateTime(time), job_);
+    const FindDepthOutcome outcome = veltrix::findDepth(log_, cell.row(), time.value(), job_);
     if (outcome == FindDepthOutcome::AfterDepthData) {
         QApplication::beep();
         const DataSet& depth = job_.data.Depth;
-        const QString lastTime =
-            QLocale().toString(toQDateTime(depth.x(depth.size() - 1)), QLocale::ShortFormat);
-        port_.showNotice(utf8(text("The input Time: ") + "\n" + timeText + "\n" +
-                              text("is grather than Job End Time: ") + "\n" + lastTime));
+        port_.showNotice(rvx::trText("JobLog", "The input Time: ") + "\n" + timeText + "\n" +
+                         rvx::trText("JobLog", "is grather than Job End Time: ") + "\n" +
+                         rvx::formatDateTime("", depth.x(depth.size() - 1), job_.locale));
     }
     model_->reload();
 }

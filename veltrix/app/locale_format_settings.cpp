@@ -22,6 +22,8 @@ rvx::FormatSettings formatSettingsOf(const QLocale& locale) {
     if (separator != dateFormat.end()) {
         settings.dateSeparator = asciiSeparator(QString(*separator), settings.dateSeparator);
     }
+    // Qt's date letters in lower case are the classic pattern letters (d, M to m, y).
+    settings.shortDateFormat = dateFormat.toLower().toStdString();
     settings.decimalSeparator = asciiSeparator(locale.decimalPoint(), settings.decimalSeparator);
     settings.thousandSeparator =
         asciiSeparator(locale.groupSeparator(), settings.thousandSeparator);

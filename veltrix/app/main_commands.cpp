@@ -139,6 +139,7 @@ MainCommands createMainCommands(QMainWindow& window) {
     commands.prepareReport = commands.reportMenu->addAction(text("Prepare Report"));
     commands.about = bar.addAction(text("&About"));
     buildToolBar(commands, window);
+    for (QAction* action : commands.pending) action->setEnabled(false);
     return commands;
 }
 

@@ -8,6 +8,7 @@
 #include <QTabWidget>
 #include <algorithm>
 
+#include "common/date_format.h"
 #include "common/text_catalogue.h"
 #include "veltrix/app/about_box.h"
 #include "veltrix/app/base_depth_chart.h"
@@ -21,6 +22,7 @@
 #include "veltrix/app/series_editor.h"
 #include "veltrix/project/well_info_template.h"
 #include "veltrix/readers/depth_file_load.h"
+#include "veltrix/readers/depth_well_info.h"
 
 namespace veltrix {
 namespace {
@@ -39,10 +41,6 @@ QTabWidget* pagesNamed(std::initializer_list<const char*> captions, QWidget* par
     auto* pages = new QTabWidget(parent);
     for (const char* caption : captions) pages->addTab(new QWidget(pages), text(caption));
     return pages;
-}
-
-QString localeDateTime(rvx::DateTime dateTime) {
-    return QLocale().toString(toQDateTime(dateTime), QLocale::ShortFormat);
 }
 
 }  // namespace
@@ -100,8 +98,10 @@ void TVedadizizo::createStatusBar() {
     const std::array<int, 3> widths{150, 150, 306};
     for (std::size_t i = 0; i < panels_.size(); ++i) {
         panels_[i] = new QLabel(this);
-        panels_[i]->setMinimumWidth(widths[i]);
-        statusBar()->addWidget(panels_[i], i + 1 == panels_.size() ? 1 : 0);
+        panels_[i]->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+        panels_[i]->setFixedWidth(widths[i]);
+        panels_[i]->setMinimumHeight(panels_[i]->fontMetrics().height() + 4);
+        statusBar()->addWidget(panels_[i]);
     }
 }
 
@@ -254,30 +254,20 @@ void TVedadizizo::loadDepthFileCommand() {
     if (!path) return;
     const DepthLoad load = loadDepthFile(job_, port_, *path);
     if (load.outcome == LoadOutcome::Refused || load.outcome == LoadOutcome::NotFound) return;
-    const bool fromProject = job_.flags.projectLoading;
-    if (!fromProject) wellInfo_.appendRow(rvx::trText("Veltrix", "Depth File"), *path);
+    applyWellInfoChanges(depthWellInfoChanges(load, job_));
     pages_->show();
     pages_->setTabVisible(DepthTab, true);
     refreshCharts();
     if (load.outcome == LoadOutcome::StartDate) offerUtility_ = true;
-    if (load.outcome == LoadOutcome::Loaded) {
-        if (!fromProject && load.read.kind != DepthFileKind::LineWise) {
-            wellInfo_.appendRow(rvx::trText("Veltrix", "Depth Start Time"),
-                                localeDateTime(job_.starts.depthFile).toStdString());
-            updateTestDate();
-        }
-        const auto depths = job_.data.Depth.ys();
-        if (!depths.empty()) {
-            const double deepest = *std::max_element(depths.begin(), depths.end());
-            wellInfo_.setValueOf("GAUGE DEPTH (MD)", readoutNumber(deepest).toStdString());
-        }
-        if (load.read.kind == DepthFileKind::Tracker) {
-            wellInfo_.setValueOf("TRACKER S/N", job_.trackerSerial);
-        }
-        showDepthData(load.read.header.timeUnitToken);
-    }
-    reportInfo_->reloadWellInfo();
+    if (load.outcome == LoadOutcome::Loaded) showDepthData(load.read.header.timeUnitToken);
     updateCommands();
+}
+
+void TVedadizizo::applyWellInfoChanges(const WellInfoChanges& changes) {
+    for (const WellInfoRow& row : changes.appended) wellInfo_.appendRow(row.label, row.value);
+    for (const WellInfoRow& row : changes.updated) wellInfo_.setValueOf(row.label, row.value);
+    if (changes.refreshTestDate) updateTestDate();
+    reportInfo_->reloadWellInfo();
 }
 
 void TVedadizizo::showDepthData(const std::string& timeUnitToken) {
@@ -292,8 +282,7 @@ void TVedadizizo::updateTestDate() {
     const JobStartTimes& starts = job_.starts;
     const rvx::DateTime latest =
         std::max({starts.depthFile, starts.pressureFile, starts.ccl, starts.spinner});
-    wellInfo_.updateTestDate(
-        QLocale().toString(toQDateTime(latest).date(), QLocale::ShortFormat).toStdString());
+    wellInfo_.updateTestDate(rvx::formatDateTime("ddddd", latest, job_.locale));
 }
 
 void TVedadizizo::clearCommand() {

@@ -25,6 +25,7 @@ class BaseTimeChart;
 class Crosshair;
 class DataChart;
 class ReportInfoPages;
+struct WellInfoChanges;
 
 // What the main window takes from its surroundings: the per-user folder holding the settings and
 // the well information template, and the three-way question asked on closing.
@@ -82,6 +83,7 @@ private:
     void setDepthUnits(DepthUnitSystem system);
     void setDateOrder(DateOrder order);
     void setCrosshair(bool on);
+    void applyWellInfoChanges(const WellInfoChanges& changes);
     void updateTestDate();
     void showReadout(const QString& first, const QString& second);
     void deletePlotPictures() const;

@@ -1,7 +1,6 @@
 #include "veltrix/app/report_info_pages.h"
 
 #include <QHeaderView>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -34,6 +33,7 @@ ReportInfoPages::ReportInfoPages(WellInfo& wellInfo, JobLog& jobLog, const Job& 
     wellInfoGrid_->horizontalHeader()->hide();
     wellInfoGrid_->verticalHeader()->hide();
     wellInfoGrid_->horizontalHeader()->setDefaultSectionSize(defaultColumnWidth);
+    useCompactRows(*wellInfoGrid_);
 
     addTab(wellInfoGrid_, text("Well Info"));
     addTab(jobLogPage_, text("Job Log"));
