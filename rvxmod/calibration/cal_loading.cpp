@@ -35,13 +35,23 @@ rvx::FileChoice onComputerChoice(const ToolObj& tool, const std::string& serialT
             fileFilters(tool)};
 }
 
+// The tool's file name and every converter a previous load left, so a tool that fails to load, or
+// loads by the other method, never converts with a stale calibration.
+void clearCalibration(ToolObj& tool) {
+    tool.CalFileName.clear();
+    tool.PressureCal.reset();
+    tool.TemperatureCal.reset();
+    tool.PressureCoef.reset();
+    tool.TemperatureCoef.reset();
+}
+
 void reportRawCounts(rvx::UserPort& port) {
     port.showNotice(tr("Saving raw counts"));
 }
 
 void reportFailedLoad(ToolObj& tool, const rvx::Error& error, rvx::UserPort& port) {
     port.showError(tr("Invalid dat file! ") + tr("Saving raw counts") + "\n" + error.message);
-    tool.CalFileName.clear();
+    clearCalibration(tool);
 }
 
 bool loadInto(ToolObj& tool, const std::filesystem::path& file, CalculationMethod method,
@@ -71,7 +81,7 @@ bool loadCalsToToolChain(TToolChain& chain, const CalLoadSettings& settings, Cal
                          rvx::UserPort& port) {
     const bool onTool = settings.location == CalFileLocation::OnTool;
     for (ToolObj& tool : chain) {
-        tool.CalFileName.clear();
+        clearCalibration(tool);
         if (!tool.NeedsCal) continue;
         if (onTool) {
             tool.CalBlockIndex = source.calBlockOf(tool.ToolType, tool.SerialNumber);
@@ -106,7 +116,7 @@ bool LoadSingleToolCal(std::size_t index, TToolChain& chain, const CalLoadSettin
                        CalFileSource& source, rvx::UserPort& port) {
     if (index >= chain.size()) return false;
     ToolObj& tool = chain[index];
-    tool.CalFileName.clear();
+    clearCalibration(tool);
     if (!tool.NeedsCal) return true;
     const bool onTool = settings.location == CalFileLocation::OnTool;
     const std::string serialText = std::to_string(tool.SerialNumber);

@@ -137,6 +137,22 @@ TEST_F(CalLoading, AnInvalidFileStopsWithRawCounts) {
     EXPECT_EQ(chain[2].TemperatureCal, nullptr);
 }
 
+TEST_F(CalLoading, ReloadingLeavesNoConverterOfAnEarlierLoad) {
+    chain = {makeJobTool(kPiezo, 201)};
+    const auto load = [&](const std::string& fixture, CalculationMethod method) {
+        port.paths = {kFixtures + fixture};
+        return loadCalsToToolChain(chain, settings(CalFileLocation::OnComputer, method), source,
+                                   port);
+    };
+    ASSERT_TRUE(load("gauge_6x5.dat", CalculationMethod::WaveCal));
+    ASSERT_TRUE(load("gauge_6x5.dat", CalculationMethod::Coefficients));
+    EXPECT_EQ(chain[0].PressureCal, nullptr);
+    EXPECT_NE(chain[0].PressureCoef, nullptr);
+    EXPECT_FALSE(load("not_a_number.dat", CalculationMethod::Coefficients));
+    EXPECT_EQ(chain[0].PressureCoef, nullptr);
+    EXPECT_EQ(chain[0].TemperatureCoef, nullptr);
+}
+
 TEST_F(CalLoading, PoorCoefficientFitIsAttachedWithAWarning) {
     std::ifstream in(kFixtures + "gauge_6x5.dat", std::ios::binary);
     std::string text{std::istreambuf_iterator<char>(in), {}};
