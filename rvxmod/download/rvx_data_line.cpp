@@ -2,7 +2,6 @@
 
 #include <optional>
 
-#include "common/date_format.h"
 #include "rvxmod/download/output_units.h"
 #include "rvxmod/download/rvx_text_format.h"
 #include "rvxmod/model/tool_types.h"
@@ -79,8 +78,7 @@ void DataLineBuilder::appendTime(std::string& out, std::int64_t time) const {
     constexpr double kTenthsPerHour = 36000;
     constexpr double kTenthsPerDay = 864000;
     if (options_.time == TimeColumn::RealTime)
-        out += rvx::formatDateTime(kRealTimePattern,
-                                   jobStart_ + static_cast<double>(time) / kTenthsPerDay);
+        appendRealTime(out, jobStart_ + static_cast<double>(time) / kTenthsPerDay);
     else
         appendFixed(out, static_cast<double>(time) / kTenthsPerHour, 5);
     out.append(kFieldGap, ' ');

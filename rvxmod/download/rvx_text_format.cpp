@@ -83,6 +83,29 @@ void appendInteger(std::string& out, std::int64_t value) {
     out.append(buffer.data(), result.ptr);
 }
 
+void appendRealTime(std::string& out, rvx::DateTime value) {
+    const rvx::CivilDateTime civil = rvx::decodeDateTime(value);
+    const auto digits = [&out](int number, int width) {
+        std::array<char, 8> text{};
+        for (int i = width - 1; i >= 0; --i, number /= 10)
+            text[static_cast<std::size_t>(i)] = static_cast<char>('0' + number % 10);
+        out.append(text.data(), static_cast<std::size_t>(width));
+    };
+    digits(civil.year, 4);
+    out += '/';
+    digits(civil.month, 2);
+    out += '/';
+    digits(civil.day, 2);
+    out += ' ';
+    digits(civil.hour, 2);
+    out += ':';
+    digits(civil.minute, 2);
+    out += ':';
+    digits(civil.second, 2);
+    out += ':';
+    digits(civil.millisecond, 3);
+}
+
 std::string fiveDigitSerial(std::int32_t serialNumber) {
     return rvx::PadC(std::to_string(serialNumber), 5, true, '0');
 }

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/date_time.h"
+
 namespace rvxmod {
 
 // The null value, -999.25, in the general float format. Data files always use "." as the
@@ -19,8 +21,11 @@ void appendInteger(std::string& out, std::int64_t value);
 // A serial number padded with "0" to five digits, as tool and memory identities show it.
 std::string fiveDigitSerial(std::int32_t serialNumber);
 
-// Date and time patterns of the file: the job start and the real-time column.
+// The job start's date and time pattern.
 inline constexpr std::string_view kStartPattern = "yyyy/mm/dd hh:nn:ss";
-inline constexpr std::string_view kRealTimePattern = "yyyy/mm/dd hh:nn:ss:zzz";
+
+// Appends what rvx::formatDateTime("yyyy/mm/dd hh:nn:ss:zzz", value) gives with the invariant
+// separators, without reading the pattern again for every sample of the real-time column.
+void appendRealTime(std::string& out, rvx::DateTime value);
 
 }  // namespace rvxmod

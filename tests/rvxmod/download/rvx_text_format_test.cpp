@@ -5,6 +5,7 @@
 #include <cmath>
 #include <random>
 
+#include "common/date_format.h"
 #include "common/number_format.h"
 
 namespace rvxmod {
@@ -51,6 +52,21 @@ TEST(RvxTextFormat, FixedFormatAgreesWithTheCommonFormatter) {
     for (int k = -20000; k <= 20000; ++k) {
         const double value = k / 8.0;
         ASSERT_EQ(fixed(value, 2), rvx::formatFixed(value, 2)) << value;
+    }
+}
+
+TEST(RvxTextFormat, RealTimeColumnAgreesWithTheCommonDatePattern) {
+    std::string out;
+    appendRealTime(out, 46095.375 + 6553.9 / 86400);
+    EXPECT_EQ(out, "2026/03/14 10:49:13:900");
+
+    std::mt19937_64 random(7);
+    std::uniform_real_distribution<double> days(1.0, 80000.0);
+    for (int i = 0; i < 100000; ++i) {
+        const double value = days(random);
+        out.clear();
+        appendRealTime(out, value);
+        ASSERT_EQ(out, rvx::formatDateTime("yyyy/mm/dd hh:nn:ss:zzz", value)) << value;
     }
 }
 
