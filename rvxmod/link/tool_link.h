@@ -13,6 +13,7 @@
 namespace rvxmod::link {
 
 // Sees every chunk of bytes that arrives, before the receiver does (the received-data monitor).
+// Called on the thread that runs the command; a window hands the bytes over to its own thread.
 using ByteMonitor = std::function<void(std::span<const std::uint8_t>)>;
 
 inline constexpr std::size_t kLineBufferSize = 8192;
