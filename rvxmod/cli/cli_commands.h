@@ -18,5 +18,11 @@ inline constexpr int kExitUsage = 2;
 
 int runInfoCommand(const GlobalOptions& options, std::span<const std::string> args);
 int runConvertCommand(const GlobalOptions& options, std::span<const std::string> args);
+int runBbtCommand(const GlobalOptions& options, std::span<const std::string> args);
+int runFormatCommand(const GlobalOptions& options, std::span<const std::string> args);
+int runEraseJobsCommand(const GlobalOptions& options, std::span<const std::string> args);
+int runReadBlockCommand(const GlobalOptions& options, std::span<const std::string> args);
+int runReadLineCommand(const GlobalOptions& options, std::span<const std::string> args);
+int runCalsCommand(const GlobalOptions& options, std::span<const std::string> args);
 
 }  // namespace rvxmod::cli

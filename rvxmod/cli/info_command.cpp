@@ -2,6 +2,7 @@
 
 #include "rvxmod/cli/cli_commands.h"
 #include "rvxmod/cli/console_user_port.h"
+#include "rvxmod/cli/memory_session.h"
 #include "rvxmod/link/connect_sequence.h"
 #include "rvxmod/link/serial_device_port.h"
 #include "rvxmod/link/tool_string_grid.h"
@@ -9,16 +10,6 @@
 namespace rvxmod::cli {
 
 namespace {
-
-link::ConnectOptions connectOptionsFor(const GlobalOptions& options) {
-    link::ConnectOptions connect;
-    if (!options.port.empty()) {
-        connect.choice = link::PortChoice::Com;
-        connect.comDevice = options.port;
-    }
-    if (options.baud != 0) connect.bauds = {options.baud};
-    return connect;
-}
 
 void printToolString(const ConnectedToolString& toolString) {
     if (toolString.MemoryPresent) {
@@ -54,11 +45,14 @@ int runInfoCommand(const GlobalOptions& options, std::span<const std::string> ar
     link::ToolLink toolLink(port, clock);
     ConsoleUserPort user;
     ConnectedToolString toolString;
+    memory::MemoryBuffers buffers;
     const link::ConnectOutcome outcome =
-        link::connectToolString(toolLink, toolString, user, connectOptionsFor(options));
+        link::connectToolString(toolLink, toolString, user, connectOptionsFor(options),
+                                memoryConnectHooks(toolLink, toolString, buffers, user));
     if (!outcome.connected) return kExitFailure;
     std::cout << "connected on " << outcome.device << " at " << outcome.baud << " baud\n";
     printToolString(toolString);
+    printJobList(std::cout, toolString, buffers, user);
     return kExitOk;
 }
 

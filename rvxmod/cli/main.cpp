@@ -14,7 +14,13 @@ constexpr std::string_view kUsage =
     "usage: rvxmod-cli [--port DEVICE] [--baud 230400|19200] COMMAND [ARGS...]\n"
     "commands:\n"
     "  info                        connect and list the tool string\n"
-    "  convert --cal FILE [...]    convert raw counts read from stdin\n";
+    "  convert --cal FILE [...]    convert raw counts read from stdin\n"
+    "  bbt                         show the bad-block table\n"
+    "  format --yes                format the whole memory (cal files and jobs too)\n"
+    "  erase-jobs --yes            erase every recorded job\n"
+    "  read-block CHIP SECTOR BLOCK         print a memory block in hexadecimal\n"
+    "  read-line CHIP SECTOR BLOCK LINE     print a memory line in hexadecimal\n"
+    "  cals list|save ROW=FILE...|retrieve FOLDER|delete --yes   cal files kept in the tool\n";
 
 int usageError(std::string_view message) {
     std::cerr << "rvxmod-cli: " << message << "\n" << kUsage;
@@ -44,5 +50,11 @@ int main(int argc, char** argv) {
     const std::span<const std::string> rest(words.data() + i + 1, words.size() - i - 1);
     if (command == "info") return rvxmod::cli::runInfoCommand(options, rest);
     if (command == "convert") return rvxmod::cli::runConvertCommand(options, rest);
+    if (command == "bbt") return rvxmod::cli::runBbtCommand(options, rest);
+    if (command == "format") return rvxmod::cli::runFormatCommand(options, rest);
+    if (command == "erase-jobs") return rvxmod::cli::runEraseJobsCommand(options, rest);
+    if (command == "read-block") return rvxmod::cli::runReadBlockCommand(options, rest);
+    if (command == "read-line") return rvxmod::cli::runReadLineCommand(options, rest);
+    if (command == "cals") return rvxmod::cli::runCalsCommand(options, rest);
     return usageError("unknown command " + command);
 }
