@@ -70,13 +70,14 @@ JobOutcome downloadJob(const JobWalkContext& context, std::size_t jobIndex,
             if (isLastBlockOfChip(chip, span.sector, block)) continue;
             user.setProgress(++step, total);
             if (isSkipped(context, span.chip, span.sector, block)) continue;
-            if (span.chip == job.EndChip && span.sector == job.EndSector && block == job.EndBlock)
-                lastBlockReached = true;
             if (!memory::upDateJobToolChain(context.link, context.memory, user, span.chip,
                                             span.sector, jobIndex, block, data, rejoined)) {
                 return download.finishSector(lastBlockReached) ? JobOutcome::EndedEarly
                                                                : JobOutcome::WriteFailed;
             }
+            // Only a final block actually read makes the sector's last sample the job's last.
+            if (span.chip == job.EndChip && span.sector == job.EndSector && block == job.EndBlock)
+                lastBlockReached = true;
             download.decodeBlock(data.bytes, data.headerOrder);
         }
         if (!download.finishSector(lastBlockReached)) return JobOutcome::WriteFailed;
