@@ -5,6 +5,7 @@
 
 #include "common/date_format.h"
 #include "common/text_catalogue.h"
+#include "common/text_file.h"
 #include "rvxmod/download/rvx_columns.h"
 #include "rvxmod/download/rvx_data_line.h"
 #include "rvxmod/download/rvx_file_names.h"
@@ -57,9 +58,8 @@ rvx::Status WriteFileHeader(const std::filesystem::path& path, const TToolChain&
     text += titleLine(tools, order) + kLineEnd;
     text += unitsLine(tools, order, realValues, options) + kLineEnd;
 
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out || !writeAll(out, text)) return rvx::fail(path.string());
-    return rvx::ok();
+    // A file of the same name from an earlier download is replaced whole or not at all.
+    return rvx::writeFileAtomically(path, text);
 }
 
 rvx::Status SaveDownload(const std::filesystem::path& path, jobObj& job,

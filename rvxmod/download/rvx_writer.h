@@ -20,7 +20,7 @@ struct RvxFileContext {
     rvx::UserPort& user;
 };
 
-// Creates or truncates the file and writes the header, title and units lines.
+// Creates or replaces the file with the header, title and units lines.
 rvx::Status WriteFileHeader(const std::filesystem::path& path, const TToolChain& tools,
                             bool realValues, rvx::DateTime jobStart, const MemoryObj& memory,
                             const RvxOutputOptions& options);
