@@ -201,6 +201,11 @@
     <context>
         <name>ToolInfo</name>
         <message>
+            <location filename="../../cli/memory_session.cpp" line="+60" />
+            <source>There is no memory module present, cannot perform this action.</source>
+            <translation>No hay módulo de memoria, no se puede realizar esta acción.</translation>
+        </message>
+        <message>
             <location filename="../../link/tool_string_grid.cpp" line="+31" />
             <location line="+47" />
             <location line="+1" />
@@ -313,49 +318,6 @@
         </message>
     </context>
     <context>
-        <name>rvxmod</name>
-        <message>
-            <location filename="../../download/datafiles_folder.cpp" line="+31" />
-            <source>Select directory to create to save files to</source>
-            <translation>Elija el directorio a crear para guardar los archivos</translation>
-        </message>
-        <message>
-            <location line="+11" filename="../../download/datafiles_folder.cpp" />
-            <source>Directory already exists. Over write?</source>
-            <translation>El directorio ya existe. ¿Sobrescribir?</translation>
-        </message>
-        <message>
-            <location filename="../../download/download_engine.cpp" line="+30" />
-            <source>There is no memory module present, cannot download jobs.</source>
-            <translation>No hay módulo de memoria, no se pueden descargar trabajos.</translation>
-        </message>
-        <message>
-            <location line="+119" filename="../../download/download_engine.cpp" />
-            <source>The data for this job is corrupt. Cannot download.</source>
-            <translation>Los datos de este trabajo están dañados. No se puede descargar.</translation>
-        </message>
-        <message>
-            <location line="+5" filename="../../download/download_engine.cpp" />
-            <source>Select file to save data to</source>
-            <translation>Elija el archivo donde guardar los datos</translation>
-        </message>
-        <message>
-            <location line="+2" filename="../../download/download_engine.cpp" />
-            <source>rvx data file(*.rvx)</source>
-            <translation>archivo de datos rvx(*.rvx)</translation>
-        </message>
-        <message>
-            <location line="+0" filename="../../download/download_engine.cpp" />
-            <source>any files (*.*)</source>
-            <translation>todos los archivos (*.*)</translation>
-        </message>
-        <message>
-            <location line="+24" filename="../../download/download_engine.cpp" />
-            <source>There are no jobs in memory to download.</source>
-            <translation>No hay trabajos en memoria para descargar.</translation>
-        </message>
-    </context>
-    <context>
         <name>rvxmod::CalLoading</name>
         <message>
             <location filename="../../calibration/verify_cal_file.cpp" line="+24" />
@@ -378,7 +340,7 @@
             <translation>todos los archivos</translation>
         </message>
         <message>
-            <location line="+16" filename="../../calibration/cal_loading.cpp" />
+            <location line="+26" filename="../../calibration/cal_loading.cpp" />
             <location line="+4" />
             <source>Saving raw counts</source>
             <translation>Guardando cuentas crudas</translation>
@@ -402,83 +364,6 @@
             <location line="+1" filename="../../calibration/cal_loading.cpp" />
             <source> resurrected mid-job. Press OK to select a Cal file.</source>
             <translation> reapareció a mitad del trabajo. Pulse Aceptar para elegir un archivo de calibración.</translation>
-        </message>
-    </context>
-    <context>
-        <name>rvxmod::Downloader</name>
-        <message>
-            <location filename="../../download/download_engine.cpp" line="-104" />
-            <source>Enter the Start Date and Start Time for job </source>
-            <translation>Ingrese la fecha y hora de inicio del trabajo </translation>
-        </message>
-        <message>
-            <location line="+30" filename="../../download/download_engine.cpp" />
-            <source>Downloading job data. This may take some time...</source>
-            <translation>Descargando datos del trabajo. Esto puede tardar...</translation>
-        </message>
-    </context>
-    <context>
-        <name>rvxmod::app::TForm1</name>
-        <message>
-            <location filename="../help_file.cpp" line="+14" />
-            <source>Error: </source>
-            <translation>Error: </translation>
-        </message>
-        <message>
-            <location line="+2" filename="../help_file.cpp" />
-            <source>File not found</source>
-            <translation>Archivo no encontrado</translation>
-        </message>
-        <message>
-            <location filename="../interface_language.cpp" line="+28" />
-            <source>Error: Could not change language, restart program</source>
-            <translation>Error: No se pudo cambiar el idioma, reinicie el programa</translation>
-        </message>
-        <message>
-            <location filename="../main_window.cpp" line="+246" />
-            <source>Tool Info</source>
-            <translation>Herramienta</translation>
-        </message>
-        <message>
-            <location line="+0" filename="../main_window.cpp" />
-            <source>Config</source>
-            <translation>Configurar</translation>
-        </message>
-        <message>
-            <location line="+0" filename="../main_window.cpp" />
-            <source>Sample</source>
-            <translation>Muestreo</translation>
-        </message>
-        <message>
-            <location line="+0" filename="../main_window.cpp" />
-            <source>About</source>
-            <translation>Acerca de</translation>
-        </message>
-        <message>
-            <location line="+1" filename="../main_window.cpp" />
-            <source>Program</source>
-            <translation>Programar</translation>
-        </message>
-        <message>
-            <location line="+2" filename="../main_window.cpp" />
-            <source>Help</source>
-            <translation>Ayuda</translation>
-        </message>
-    </context>
-    <context>
-        <name>std</name>
-        <message>
-            <location filename="../../download/download_engine.cpp" line="+64" />
-            <source> (exact)</source>
-            <translation> (exacta)</translation>
-        </message>
-    </context>
-    <context>
-        <name>std::filesystem</name>
-        <message>
-            <location filename="../../download/datafiles_folder.cpp" line="-22" />
-            <source>Datafiles</source>
-            <translation>Archivosdatos</translation>
         </message>
     </context>
     <context>
@@ -703,6 +588,54 @@
             <location line="+1" filename="../pages/config/other_options.cpp" />
             <source>Spanish</source>
             <translation>Español</translation>
+        </message>
+    </context>
+    <context>
+        <name>rvxmod::app::TForm1</name>
+        <message>
+            <location filename="../help_file.cpp" line="+14" />
+            <source>Error: </source>
+            <translation>Error: </translation>
+        </message>
+        <message>
+            <location line="+2" filename="../help_file.cpp" />
+            <source>File not found</source>
+            <translation>Archivo no encontrado</translation>
+        </message>
+        <message>
+            <location filename="../interface_language.cpp" line="+28" />
+            <source>Error: Could not change language, restart program</source>
+            <translation>Error: No se pudo cambiar el idioma, reinicie el programa</translation>
+        </message>
+        <message>
+            <location filename="../main_window.cpp" line="+258" />
+            <source>Tool Info</source>
+            <translation>Herramienta</translation>
+        </message>
+        <message>
+            <location line="+0" filename="../main_window.cpp" />
+            <source>Config</source>
+            <translation>Configurar</translation>
+        </message>
+        <message>
+            <location line="+0" filename="../main_window.cpp" />
+            <source>Sample</source>
+            <translation>Muestreo</translation>
+        </message>
+        <message>
+            <location line="+0" filename="../main_window.cpp" />
+            <source>About</source>
+            <translation>Acerca de</translation>
+        </message>
+        <message>
+            <location line="+1" filename="../main_window.cpp" />
+            <source>Program</source>
+            <translation>Programar</translation>
+        </message>
+        <message>
+            <location line="+2" filename="../main_window.cpp" />
+            <source>Help</source>
+            <translation>Ayuda</translation>
         </message>
     </context>
     <context>
@@ -997,6 +930,69 @@
             <location line="+0" filename="../../download/rvx_columns.cpp" />
             <source>RawT</source>
             <translation>RawT</translation>
+        </message>
+    </context>
+    <context>
+        <name>Download</name>
+        <message>
+            <location filename="../../download/datafiles_folder.cpp" line="+31" />
+            <source>Select directory to create to save files to</source>
+            <translation>Elija el directorio a crear para guardar los archivos</translation>
+        </message>
+        <message>
+            <location line="+11" filename="../../download/datafiles_folder.cpp" />
+            <source>Directory already exists. Over write?</source>
+            <translation>El directorio ya existe. ¿Sobrescribir?</translation>
+        </message>
+        <message>
+            <location filename="../../download/download_engine.cpp" line="+30" />
+            <source>There is no memory module present, cannot download jobs.</source>
+            <translation>No hay módulo de memoria, no se pueden descargar trabajos.</translation>
+        </message>
+        <message>
+            <location line="+119" filename="../../download/download_engine.cpp" />
+            <source>The data for this job is corrupt. Cannot download.</source>
+            <translation>Los datos de este trabajo están dañados. No se puede descargar.</translation>
+        </message>
+        <message>
+            <location line="+5" filename="../../download/download_engine.cpp" />
+            <source>Select file to save data to</source>
+            <translation>Elija el archivo donde guardar los datos</translation>
+        </message>
+        <message>
+            <location line="+2" filename="../../download/download_engine.cpp" />
+            <source>rvx data file(*.rvx)</source>
+            <translation>archivo de datos rvx(*.rvx)</translation>
+        </message>
+        <message>
+            <location line="+0" filename="../../download/download_engine.cpp" />
+            <source>any files (*.*)</source>
+            <translation>todos los archivos (*.*)</translation>
+        </message>
+        <message>
+            <location line="+25" filename="../../download/download_engine.cpp" />
+            <source>There are no jobs in memory to download.</source>
+            <translation>No hay trabajos en memoria para descargar.</translation>
+        </message>
+        <message>
+            <location filename="../../download/download_engine.cpp" line="-105" />
+            <source>Enter the Start Date and Start Time for job </source>
+            <translation>Ingrese la fecha y hora de inicio del trabajo </translation>
+        </message>
+        <message>
+            <location line="+30" filename="../../download/download_engine.cpp" />
+            <source>Downloading job data. This may take some time...</source>
+            <translation>Descargando datos del trabajo. Esto puede tardar...</translation>
+        </message>
+        <message>
+            <location filename="../../download/download_engine.cpp" line="+64" />
+            <source> (exact)</source>
+            <translation> (exacta)</translation>
+        </message>
+        <message>
+            <location filename="../../download/datafiles_folder.cpp" line="-22" />
+            <source>Datafiles</source>
+            <translation>Archivosdatos</translation>
         </message>
     </context>
 </TS>
