@@ -24,5 +24,6 @@ int runEraseJobsCommand(const GlobalOptions& options, std::span<const std::strin
 int runReadBlockCommand(const GlobalOptions& options, std::span<const std::string> args);
 int runReadLineCommand(const GlobalOptions& options, std::span<const std::string> args);
 int runCalsCommand(const GlobalOptions& options, std::span<const std::string> args);
+int runDownloadCommand(const GlobalOptions& options, std::span<const std::string> args);
 
 }  // namespace rvxmod::cli

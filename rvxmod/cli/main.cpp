@@ -20,7 +20,8 @@ constexpr std::string_view kUsage =
     "  erase-jobs --yes            erase every recorded job\n"
     "  read-block CHIP SECTOR BLOCK         print a memory block in hexadecimal\n"
     "  read-line CHIP SECTOR BLOCK LINE     print a memory line in hexadecimal\n"
-    "  cals list|save ROW=FILE...|retrieve FOLDER|delete --yes   cal files kept in the tool\n";
+    "  cals list|save ROW=FILE...|retrieve FOLDER|delete --yes   cal files kept in the tool\n"
+    "  download (--all|--job N) --out DIR [...]  download jobs into RVX data files\n";
 
 int usageError(std::string_view message) {
     std::cerr << "rvxmod-cli: " << message << "\n" << kUsage;
@@ -56,5 +57,6 @@ int main(int argc, char** argv) {
     if (command == "read-block") return rvxmod::cli::runReadBlockCommand(options, rest);
     if (command == "read-line") return rvxmod::cli::runReadLineCommand(options, rest);
     if (command == "cals") return rvxmod::cli::runCalsCommand(options, rest);
+    if (command == "download") return rvxmod::cli::runDownloadCommand(options, rest);
     return usageError("unknown command " + command);
 }
