@@ -9,13 +9,13 @@
 namespace rvxmod::cli {
 
 int runEraseJobsCommand(const GlobalOptions& options, std::span<const std::string> args) {
-    const bool yes = args.size() == 1 && args[0] == "--yes";
-    if (!args.empty() && !yes) {
+    const auto yes = yesOnly(args);
+    if (!yes) {
         std::cerr << "rvxmod-cli: erase-jobs takes only --yes\n";
         return kExitUsage;
     }
     ConsoleUserPort console;
-    AnsweringUserPort user(console, yes);
+    AnsweringUserPort user(console, *yes);
     MemorySession session(user);
     if (!session.connect(options, false)) return kExitFailure;
     if (!memory::eraseAllJobs(session.toolLink(), session.toolString(), session.buffers(), user)) {

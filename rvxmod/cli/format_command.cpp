@@ -9,13 +9,13 @@
 namespace rvxmod::cli {
 
 int runFormatCommand(const GlobalOptions& options, std::span<const std::string> args) {
-    const bool yes = args.size() == 1 && args[0] == "--yes";
-    if (!args.empty() && !yes) {
+    const auto yes = yesOnly(args);
+    if (!yes) {
         std::cerr << "rvxmod-cli: format takes only --yes\n";
         return kExitUsage;
     }
     ConsoleUserPort console;
-    AnsweringUserPort user(console, yes);
+    AnsweringUserPort user(console, *yes);
     MemorySession session(user);
     if (!session.connect(options, true)) return kExitFailure;
     if (!memory::confirmFormat(session.toolString(), user)) return kExitFailure;

@@ -8,6 +8,12 @@
 
 namespace rvxmod::cli {
 
+std::optional<bool> yesOnly(std::span<const std::string> args) {
+    if (args.empty()) return false;
+    if (args.size() == 1 && args[0] == "--yes") return true;
+    return std::nullopt;
+}
+
 link::ConnectOptions connectOptionsFor(const GlobalOptions& options) {
     link::ConnectOptions connect;
     if (!options.port.empty()) {

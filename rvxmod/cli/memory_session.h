@@ -1,6 +1,9 @@
 #pragma once
 
 #include <iosfwd>
+#include <optional>
+#include <span>
+#include <string>
 
 #include "common/user_port.h"
 #include "rvxmod/cli/cli_commands.h"
@@ -11,6 +14,9 @@
 #include "rvxmod/model/tool_string.h"
 
 namespace rvxmod::cli {
+
+// Arguments of a command that takes nothing but an optional --yes; nothing when they are more.
+std::optional<bool> yesOnly(std::span<const std::string> args);
 
 // The device and baud rates the global options ask for.
 link::ConnectOptions connectOptionsFor(const GlobalOptions& options);

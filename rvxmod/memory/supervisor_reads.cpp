@@ -1,6 +1,7 @@
 #include "rvxmod/memory/supervisor_reads.h"
 
 #include "common/text_catalogue.h"
+#include "rvxmod/link/monitor_text.h"
 #include "rvxmod/memory/job_list.h"
 #include "rvxmod/memory/memory_map.h"
 #include "rvxmod/memory/memory_reads.h"
@@ -34,21 +35,10 @@ std::optional<std::string> readForMemo(const ConnectedToolString& toolString,
         return std::nullopt;
     }
     const auto bytes = read();
-    return bytes ? hexDigits(*bytes) : readFailed();
+    return bytes ? link::receivedDataLine(*bytes) : readFailed();
 }
 
 }  // namespace
-
-std::string hexDigits(std::span<const std::uint8_t> bytes) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string text;
-    text.reserve(bytes.size() * 2);
-    for (const std::uint8_t byte : bytes) {
-        text += kDigits[byte >> 4];
-        text += kDigits[byte & 0x0F];
-    }
-    return text;
-}
 
 std::optional<std::string> readBlockForMemo(link::ToolLink& link,
                                             const ConnectedToolString& toolString,

@@ -21,7 +21,4 @@ std::optional<std::string> readLineForMemo(link::ToolLink& link,
                                            const ConnectedToolString& toolString,
                                            const link::MemoryAddress& address, rvx::UserPort& user);
 
-// Bytes as upper-case hexadecimal digits without separators.
-std::string hexDigits(std::span<const std::uint8_t> bytes);
-
 }  // namespace rvxmod::memory
