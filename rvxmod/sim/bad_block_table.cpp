@@ -18,6 +18,7 @@ int tableLine(int chip, int sector) {
 }  // namespace
 
 void writeBadBlockTable(FlashImage& flash) {
+    if (!flash.contains({0, 0, 0, 0})) return;
     std::vector<std::uint8_t> block = *flash.readBlock({0, 0, 0, 0});
     // Block 0 is rewritten whole: erased, then every line put back with the new table.
     std::fill(block.begin(), block.begin() + kTableLines * FlashImage::kLineBytes, 0xFF);
@@ -48,6 +49,7 @@ void writeBadBlockTable(FlashImage& flash) {
 }
 
 void markBadBlocksFromTable(FlashImage& flash) {
+    if (!flash.contains({0, 0, 0, 0})) return;
     const auto block = *flash.readBlock({0, 0, 0, 0});
     if (block[0] != kTableMark) return;
     for (int chip = 0; chip < static_cast<int>(kChipSlots); ++chip) {

@@ -10,7 +10,7 @@ namespace rvxmod::sim {
 void writeBadBlockTable(FlashImage& flash);
 
 // Marks bad every block the table in block 0 names, so a saved image comes back with its bad
-// blocks. A flash without a table is left as it is.
+// blocks. A flash without a table (or without chip 0) is left as it is.
 void markBadBlocksFromTable(FlashImage& flash);
 
 }  // namespace rvxmod::sim

@@ -49,5 +49,14 @@ TEST(FlashImageFile, BadBlockFailsAsFlashDoes) {
     EXPECT_EQ(flash.readBlock({0, 1, 9, 0}), std::vector<std::uint8_t>(8192, 0x00));
 }
 
+// Without chip 0 there is no place for the table; the jobs go to the first chip there is.
+TEST(FlashImageFile, MemoryWithoutChipZeroHasNoTable) {
+    sim::FlashImage flash({0, 64});
+    const auto jobs = sim::recordScenarioJobs(sim::demoScenario(), flash);
+    ASSERT_FALSE(jobs.empty());
+    EXPECT_EQ(jobs.front().first.chip, 1);
+    EXPECT_EQ(jobs.front().first.block, 0);
+}
+
 }  // namespace
 }  // namespace rvxmod::testing
