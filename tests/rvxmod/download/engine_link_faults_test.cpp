@@ -32,6 +32,7 @@ TEST_P(EngineLinkFaults, RecoverOrStopClearly) {
     ASSERT_EQ(summary.jobs.size(), 1u);
     const auto clean = dataLines("clean.rvx");
     const auto faulty = dataLines("faulty.rvx");
+    RecordProperty("outcome", summary.jobs[0].complete ? "recovered" : "stopped");
     if (summary.jobs[0].complete) {
         EXPECT_EQ(faulty, clean);
         EXPECT_TRUE(line.user.textsOf(Kind::Error).empty());
