@@ -200,12 +200,17 @@ void TForm1::applyPreferences(const Preferences& preferences) {
     sample_->applyPreferences(preferences);
 }
 
-rvx::Status TForm1::savePreferences() const {
+Preferences TForm1::currentPreferences() const {
     Preferences preferences;
     toolInfo_->storePreferences(preferences);
     config_->storePreferences(preferences);
     sample_->storePreferences(preferences);
     preferences.extraSupervisor = access_.keepsMarkerOnSave();
+    return preferences;
+}
+
+rvx::Status TForm1::savePreferences() const {
+    const Preferences preferences = currentPreferences();
     QDir().mkpath(QFileInfo(setup_.preferencesPath).absolutePath());
     return rvxmod::savePreferences(preferences, setup_.preferencesPath.toStdString());
 }

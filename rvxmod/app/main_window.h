@@ -58,6 +58,8 @@ public:
 
     // Switches the interface language the way choosing it in the language box does.
     void changeLanguage(Language language);
+    // The choices of the pages as the preferences file keeps them.
+    Preferences currentPreferences() const;
     rvx::Status savePreferences() const;
 
     QString startupDirectory() const { return setup_.startupDirectory; }

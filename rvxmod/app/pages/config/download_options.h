@@ -25,6 +25,7 @@ public:
     void applyPreferences(const Preferences& preferences);
     void storePreferences(Preferences& preferences) const;
     TimeFilter timeFilter() const { return filter_; }
+    int timeFilterMinutes() const { return filterMinutes_->value(); }
 
 private:
     void toggleFilter(TimeFilter box, bool checked);
