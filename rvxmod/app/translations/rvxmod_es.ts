@@ -65,7 +65,7 @@
             <translation>Error de comunicación. Vuelva a conectar</translation>
         </message>
         <message>
-            <location filename="../../memory/supervisor_reads.cpp" line="+25" />
+            <location filename="../../memory/supervisor_reads.cpp" line="+26" />
             <source>Read failed, reset tool and check communications</source>
             <translation>Falló la lectura, reinicie la herramienta y revise las comunicaciones</translation>
         </message>
@@ -201,7 +201,7 @@
     <context>
         <name>ToolInfo</name>
         <message>
-            <location filename="../../cli/memory_session.cpp" line="+60" />
+            <location filename="../../cli/memory_session.cpp" line="+66" />
             <source>There is no memory module present, cannot perform this action.</source>
             <translation>No hay módulo de memoria, no se puede realizar esta acción.</translation>
         </message>
@@ -483,9 +483,32 @@
         </message>
     </context>
     <context>
+        <name>rvxmod::app::JobGridView</name>
+        <message>
+            <location filename="../pages/tool_info/job_grid_view.cpp" line="+52" />
+            <source>Not connected</source>
+            <translation>No conectada</translation>
+        </message>
+        <message>
+            <location line="+26" filename="../pages/tool_info/job_grid_view.cpp" />
+            <source>Job #</source>
+            <translation>Trabajo n°</translation>
+        </message>
+        <message>
+            <location line="+0" filename="../pages/tool_info/job_grid_view.cpp" />
+            <source>Number of</source>
+            <translation>Número de</translation>
+        </message>
+        <message>
+            <location line="+0" filename="../pages/tool_info/job_grid_view.cpp" />
+            <source>Samples (approx)</source>
+            <translation>Muestras (aprox.)</translation>
+        </message>
+    </context>
+    <context>
         <name>rvxmod::app::MemoryTools</name>
         <message>
-            <location filename="../pages/config/memory_tools.cpp" line="+76" />
+            <location filename="../pages/config/memory_tools.cpp" line="+91" />
             <source>Memory Tools</source>
             <translation>Memoria</translation>
         </message>
@@ -608,7 +631,7 @@
             <translation>Error: No se pudo cambiar el idioma, reinicie el programa</translation>
         </message>
         <message>
-            <location filename="../main_window.cpp" line="+258" />
+            <location filename="../main_window.cpp" line="+266" />
             <source>Tool Info</source>
             <translation>Herramienta</translation>
         </message>
@@ -672,6 +695,14 @@
             <location line="+1" filename="../pages/config_page.cpp" />
             <source>Other Options</source>
             <translation>Otras opciones</translation>
+        </message>
+    </context>
+    <context>
+        <name>rvxmod::app::TFormJobInfo</name>
+        <message>
+            <location filename="../dialogs/job_info_form.cpp" line="+16" />
+            <source>Job Info</source>
+            <translation>Datos del trabajo</translation>
         </message>
     </context>
     <context>
@@ -776,6 +807,97 @@
         </message>
     </context>
     <context>
+        <name>rvxmod::app::ToolChainGridView</name>
+        <message>
+            <location filename="../pages/tool_info/tool_chain_grid_view.cpp" line="+60" />
+            <source>Tool</source>
+            <translation>Herramienta</translation>
+        </message>
+        <message>
+            <location line="+0" filename="../pages/tool_info/tool_chain_grid_view.cpp" />
+            <source>Serial</source>
+            <translation>Serie</translation>
+        </message>
+        <message>
+            <location line="+0" filename="../pages/tool_info/tool_chain_grid_view.cpp" />
+            <source> Number</source>
+            <translation> Número</translation>
+        </message>
+        <message>
+            <location line="+1" filename="../pages/tool_info/tool_chain_grid_view.cpp" />
+            <source>Sensor</source>
+            <translation>Sensor</translation>
+        </message>
+        <message>
+            <location line="+0" filename="../pages/tool_info/tool_chain_grid_view.cpp" />
+            <source>Cal Date</source>
+            <translation>Fecha cal.</translation>
+        </message>
+        <message>
+            <location line="+1" filename="../pages/tool_info/tool_chain_grid_view.cpp" />
+            <source>Cal File</source>
+            <translation>Archivo cal.</translation>
+        </message>
+        <message>
+            <location line="+0" filename="../pages/tool_info/tool_chain_grid_view.cpp" />
+            <source>Status</source>
+            <translation>Estado</translation>
+        </message>
+        <message>
+            <location line="+1" filename="../pages/tool_info/tool_chain_grid_view.cpp" />
+            <source>F/W Date</source>
+            <translation>Fecha F/W</translation>
+        </message>
+    </context>
+    <context>
+        <name>rvxmod::app::ToolInfoPanel</name>
+        <message>
+            <location filename="../pages/tool_info/tool_info_panel.cpp" line="+209" />
+            <source>Device</source>
+            <translation>Dispositivo</translation>
+        </message>
+        <message>
+            <location line="+1" filename="../pages/tool_info/tool_info_panel.cpp" />
+            <source>e.g. /dev/ttyUSB0 or a simulator link</source>
+            <translation>p. ej. /dev/ttyUSB0 o un enlace al simulador</translation>
+        </message>
+        <message>
+            <location line="+1" filename="../pages/tool_info/tool_info_panel.cpp" />
+            <source>Connect</source>
+            <translation>Conectar</translation>
+        </message>
+        <message>
+            <location line="+1" filename="../pages/tool_info/tool_info_panel.cpp" />
+            <source>Connect tool chain to software</source>
+            <translation>Conectar la sarta de herramientas al programa</translation>
+        </message>
+        <message>
+            <location line="+1" filename="../pages/tool_info/tool_info_panel.cpp" />
+            <source>Memory Usage</source>
+            <translation>Uso de memoria</translation>
+        </message>
+        <message>
+            <location line="+1" filename="../pages/tool_info/tool_info_panel.cpp" />
+            <source>Download Job</source>
+            <translation>Descargar trabajo</translation>
+        </message>
+        <message>
+            <location line="+1" filename="../pages/tool_info/tool_info_panel.cpp" />
+            <source>Download all jobs</source>
+            <translation>Descargar todos los trabajos</translation>
+        </message>
+        <message>
+            <location line="+1" filename="../pages/tool_info/tool_info_panel.cpp" />
+            <source>Erase All Jobs</source>
+            <translation>Borrar todos los trabajos</translation>
+        </message>
+        <message>
+            <location line="+1" filename="../pages/tool_info/tool_info_panel.cpp" />
+            <source>Clear</source>
+            <translation>Limpiar</translation>
+        </message>
+    </context>
+    <context>
         <name>rvxmod::app::UnitOptions</name>
         <message>
             <location filename="../pages/config/unit_options.cpp" line="+83" />
@@ -876,7 +998,7 @@
     <context>
         <name>RvxFile</name>
         <message>
-            <location filename="../../download/rvx_writer.cpp" line="+38" />
+            <location filename="../../download/rvx_writer.cpp" line="+39" />
             <source> cannot be not found. Restart download.</source>
             <translation> no se encuentra. Reinicie la descarga.</translation>
         </message>
