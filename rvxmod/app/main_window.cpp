@@ -19,9 +19,11 @@
 #include "rvxmod/app/pages/config_page.h"
 #include "rvxmod/app/pages/program_page.h"
 #include "rvxmod/app/pages/sample_page.h"
+#include "rvxmod/app/pages/tool_info/tool_info_panel.h"
 #include "rvxmod/app/pages/tool_info_page.h"
 #include "rvxmod/app/qt_user_port.h"
 #include "rvxmod/app/scrolling_status.h"
+#include "rvxmod/app/tool_session.h"
 #include "rvxmod/app/widgets/fold_panel.h"
 #include "rvxmod/shell/sound_list_file.h"
 
@@ -78,6 +80,7 @@ TForm1::TForm1(const MainWindowSetup& setup)
     layout->addWidget(pages_, 1);
     setCentralWidget(central);
 
+    new ToolInfoPanel(*this, ToolSession::overSerialDevices());
     playClickSoundOnButtonsOf({toolInfo_, config_, sample_, about_, program_});
     config_->registerCommandControls(commands_);
     sample_->registerCommandControls(commands_);

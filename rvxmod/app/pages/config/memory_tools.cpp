@@ -40,7 +40,12 @@ MemoryTools::MemoryTools(QWidget* parent)
       badBlockTable_(button("ButtonBBTable", this)),
       clear_(button("ButtonClear", this)),
       serialNumber_(button("ButtonSerialNumber", this)),
-      saveCalDate_(button("ButtonSaveCalDate", this)) {
+      saveCalDate_(button("ButtonSaveCalDate", this)),
+      memo_(new QPlainTextEdit(this)) {
+    memo_->setObjectName(QStringLiteral("MemoMemory"));
+    memo_->setReadOnly(true);
+    memo_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    memo_->setWordWrapMode(QTextOption::WrapAnywhere);
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(6, 4, 6, 6);
     layout->addWidget(chipLabel_, 0, 0);
@@ -56,6 +61,12 @@ MemoryTools::MemoryTools(QWidget* parent)
          {badBlockTable_, format_, calFiles_, serialNumber_, saveCalDate_, clear_})
         layout->addWidget(command, row++, 0, 1, 2);
     layout->setRowStretch(row, 1);
+    layout->addWidget(memo_, 0, 2, row + 1, 1);
+    layout->setColumnStretch(2, 1);
+    connect(readBlock_, &QPushButton::clicked, this, &MemoryTools::readBlockClicked);
+    connect(readLine_, &QPushButton::clicked, this, &MemoryTools::readLineClicked);
+    connect(badBlockTable_, &QPushButton::clicked, this, &MemoryTools::badBlockTableClicked);
+    connect(clear_, &QPushButton::clicked, memo_, &QPlainTextEdit::clear);
     retranslateUi();
 }
 
@@ -67,9 +78,13 @@ void MemoryTools::registerCommandControls(CommandControls& controls) {
 void MemoryTools::applyAccessLevels(const AccessLevels& levels) {
     for (QWidget* widget : std::initializer_list<QWidget*>{
              chipLabel_, sectorLabel_, chip_, sector_, block_, line_, badBlockTable_, format_,
-             calFiles_, readBlock_, readLine_, serialNumber_})
+             calFiles_, readBlock_, readLine_, serialNumber_, memo_})
         widget->setVisible(levels.supervisor);
     saveCalDate_->setVisible(levels.extraSupervisor);
+}
+
+link::MemoryAddress MemoryTools::address() const {
+    return {chip_->value(), sector_->value(), block_->value(), line_->value()};
 }
 
 void MemoryTools::retranslateUi() {

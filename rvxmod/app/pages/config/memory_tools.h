@@ -2,10 +2,12 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 
 #include "rvxmod/app/widgets/retranslated.h"
+#include "rvxmod/link/commands.h"
 #include "rvxmod/shell/access_levels.h"
 
 namespace rvxmod::app {
@@ -13,7 +15,8 @@ namespace rvxmod::app {
 class CommandControls;
 
 // The supervisor's memory maintenance controls of the Config page: the memory address to read
-// and the maintenance commands. The commands are wired up by the memory module code.
+// and the maintenance commands with the memo they write to. The tool session carries the
+// commands out.
 class MemoryTools : public Retranslated<QGroupBox> {
     Q_OBJECT
 public:
@@ -21,6 +24,14 @@ public:
 
     void registerCommandControls(CommandControls& controls);
     void applyAccessLevels(const AccessLevels& levels);
+
+    link::MemoryAddress address() const;
+    QPlainTextEdit& memo() const { return *memo_; }
+
+Q_SIGNALS:
+    void readBlockClicked();
+    void readLineClicked();
+    void badBlockTableClicked();
 
 private:
     void retranslateUi() override;
@@ -39,6 +50,7 @@ private:
     QPushButton* clear_;
     QPushButton* serialNumber_;
     QPushButton* saveCalDate_;
+    QPlainTextEdit* memo_;
 };
 
 }  // namespace rvxmod::app

@@ -1,0 +1,56 @@
+#include "rvxmod/app/pages/config/memory_tool_actions.h"
+
+#include <memory>
+
+#include "rvxmod/app/pages/config/memory_tools.h"
+#include "rvxmod/app/pages/tool_info/tool_info_panel.h"
+#include "rvxmod/app/tool_session.h"
+#include "rvxmod/memory/bad_block_map.h"
+#include "rvxmod/memory/supervisor_reads.h"
+
+namespace rvxmod::app {
+namespace {
+
+using MemoRead = std::optional<std::string> (*)(link::ToolLink&, const ConnectedToolString&,
+                                                const link::MemoryAddress&, rvx::UserPort&);
+
+// Reads on the worker and appends the memo line it gives, if any.
+void readIntoMemo(MemoryTools& tools, ToolInfoPanel& panel, rvx::UserPort& user, MemoRead read) {
+    const link::MemoryAddress address = tools.address();
+    ToolSession& session = panel.session();
+    auto line = std::make_shared<std::optional<std::string>>();
+    panel.runOnTool([&session, &user, address, read,
+                     line] { *line = read(session.link(), session.toolString(), address, user); },
+                    [&tools, line] {
+                        if (*line) tools.memo().appendPlainText(QString::fromStdString(**line));
+                    });
+}
+
+}  // namespace
+
+void wireMemoryTools(MemoryTools& tools, ToolInfoPanel& panel, rvx::UserPort& user) {
+    QObject::connect(&tools, &MemoryTools::readBlockClicked, &panel, [&tools, &panel, &user] {
+        tools.memo().clear();
+        readIntoMemo(tools, panel, user, &memory::readBlockForMemo);
+    });
+    QObject::connect(&tools, &MemoryTools::readLineClicked, &panel, [&tools, &panel, &user] {
+        readIntoMemo(tools, panel, user, &memory::readLineForMemo);
+    });
+    QObject::connect(&tools, &MemoryTools::badBlockTableClicked, &panel, [&tools, &panel, &user] {
+        ToolSession& session = panel.session();
+        auto lines = std::make_shared<std::vector<std::string>>();
+        panel.runOnTool(
+            [&session, &user, lines] {
+                *lines = memory::readBBTable(session.link(), session.toolString(),
+                                             session.buffers().badBlocks, user);
+            },
+            [&tools, lines] {
+                if (lines->empty()) return;
+                tools.memo().clear();
+                for (const std::string& line : *lines)
+                    tools.memo().appendPlainText(QString::fromStdString(line));
+            });
+    });
+}
+
+}  // namespace rvxmod::app

@@ -1,0 +1,157 @@
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <algorithm>
+#include <memory>
+
+#include "rvxmod/app/main_window.h"
+#include "rvxmod/app/pages/tool_info/job_grid_view.h"
+#include "rvxmod/app/pages/tool_info/tool_info_panel.h"
+#include "rvxmod/app/tool_session.h"
+#include "rvxmod/app/widgets/radio_group.h"
+#include "rvxmod/sim/recorded_memory.h"
+#include "rvxmod/sim/simulator_port.h"
+
+namespace rvxmod::app {
+namespace {
+
+constexpr int kOperationTimeoutMs = 60000;
+constexpr int kMemoryType = 3;
+
+// A tool string with recorded jobs in memory, on virtual time, behind the window's Tool Info page.
+struct SimulatedWindow {
+    QTemporaryDir folder;
+    std::unique_ptr<TForm1> window;
+    sim::ToolStringSimulator simulator{sim::demoScenario()};
+    std::vector<sim::RecordedJob> jobs;
+    QStringList messages;
+    QTimer messageAnswerer;
+
+    SimulatedWindow() {
+        jobs = sim::recordScenarioJobs(sim::demoScenario(), simulator.flash());
+        window = std::make_unique<TForm1>(
+            MainWindowSetup{folder.path(), folder.filePath(QStringLiteral("QZ_RVXMod.ini"))});
+        auto clock = std::make_unique<link::VirtualClock>();
+        auto port = std::make_unique<sim::SimulatorPort>(simulator, *clock, "sim");
+        QVERIFY(
+            panel().setSession(std::make_unique<ToolSession>(std::move(clock), std::move(port))));
+        // Every message is noted and closed, so a worker waiting on it goes on.
+        QObject::connect(&messageAnswerer, &QTimer::timeout, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal) return;
+            messages << modal->findChild<QPlainTextEdit*>()->toPlainText();
+            QTest::keyClick(modal, Qt::Key_Escape);
+        });
+        messageAnswerer.start(10);
+    }
+
+    ToolInfoPanel& panel() const { return *window->findChild<ToolInfoPanel*>(); }
+    template <class W>
+    W* child(const char* name) const {
+        return window->findChild<W*>(QLatin1String(name));
+    }
+    QString cell(const char* grid, int row, int column) const {
+        const QTableWidgetItem* item = child<QTableWidget>(grid)->item(row, column);
+        return item ? item->text() : QString();
+    }
+
+    void connectTo(const QString& device) {
+        child<RadioGroup>("RadioGroupComPort")->setIndex(1);
+        child<QLineEdit>("EditComDevice")->setText(device);
+        child<QPushButton>("ButtonConnectRVX")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!panel().session().busy(), kOperationTimeoutMs);
+    }
+};
+
+}  // namespace
+
+class ToolInfoPanelTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void connectFillsToolAndJobGrids() {
+        SimulatedWindow sim;
+        sim.window->show();
+        sim.connectTo(QStringLiteral("sim"));
+        QVERIFY2(sim.messages.isEmpty(), qPrintable(sim.messages.join('\n')));
+        QVERIFY(sim.panel().session().connected());
+
+        // The memory module first, then one row per tool with its serial number padded.
+        QCOMPARE(sim.cell("StringGridToolChain", 0, 0), QStringLiteral("Memory"));
+        QStringList identities;
+        for (int row = 1; !sim.cell("StringGridToolChain", row, 0).isEmpty(); ++row)
+            identities << sim.cell("StringGridToolChain", row, 1);
+        const auto& tools = sim.simulator.tools();
+        QCOMPARE(identities.size(), static_cast<qsizetype>(tools.size() - 1));
+        for (const sim::SimTool& tool : tools) {
+            if (tool.type == kMemoryType) continue;
+            const QString serial =
+                QStringLiteral("%1").arg(tool.serialNumber, 5, 10, QLatin1Char('0'));
+            QVERIFY2(
+                std::ranges::any_of(
+                    identities, [&](const QString& identity) { return identity.endsWith(serial); }),
+                qPrintable(serial));
+        }
+
+        // One row per recorded job, numbered from 1, each with some samples.
+        for (std::size_t i = 0; i < sim.jobs.size(); ++i) {
+            const int jobRow = static_cast<int>(i);
+            QCOMPARE(sim.cell("StringGridJobs", jobRow, 0), QString::number(i + 1));
+            QVERIFY(sim.cell("StringGridJobs", jobRow, 1).toInt() > 0);
+        }
+        QVERIFY(sim.cell("StringGridJobs", static_cast<int>(sim.jobs.size()), 0).isEmpty());
+        const int usage = sim.child<QProgressBar>("ProgressBarMemUsage")->value();
+        QVERIFY(usage > 0 && usage < 100);
+        QVERIFY(sim.child<QPushButton>("buttonDownload")->isEnabled());
+        QVERIFY(sim.child<QPushButton>("ButtonEraseAllJobs")->isEnabled());
+        QVERIFY(sim.child<QPushButton>("ButtonConnectRVX")->isEnabled());
+
+        sim.window->resize(900, 620);
+        QTest::qWait(50);
+        QVERIFY(sim.window->grab().save(QStringLiteral("/tmp/h10_tool_info_connected.png")));
+    }
+
+    void noAnswerSaysNotConnected() {
+        SimulatedWindow sim;
+        sim.connectTo(QStringLiteral("/dev/no-such-tool"));
+        QVERIFY(!sim.panel().session().connected());
+        QCOMPARE(sim.messages,
+                 QStringList{QStringLiteral("Tool not responding. Check connection.")});
+        QCOMPARE(sim.cell("StringGridJobs", 2, 1), QStringLiteral("Not connected"));
+        QVERIFY(sim.cell("StringGridToolChain", 0, 0).isEmpty());
+        QVERIFY(!sim.child<QPushButton>("buttonDownload")->isEnabled());
+    }
+
+    void longPressOnAJobShowsWhereItLies() {
+        SimulatedWindow sim;
+        sim.window->show();
+        sim.connectTo(QStringLiteral("sim"));
+        auto* jobs = sim.child<QTableWidget>("StringGridJobs");
+        const QPoint firstRow = jobs->visualItemRect(jobs->item(0, 0)).center();
+        QTest::mousePress(jobs->viewport(), Qt::LeftButton, {}, firstRow);
+        QTRY_VERIFY(sim.window->findChild<QDialog*>(QStringLiteral("FormJobInfo")));
+        QTest::mouseRelease(jobs->viewport(), Qt::LeftButton, {}, firstRow);
+        auto* form = sim.window->findChild<QDialog*>(QStringLiteral("FormJobInfo"));
+        const auto* cells = form->findChild<QTableWidget*>();
+        QCOMPARE(cells->item(0, 0)->text(), QStringLiteral("Job 1"));
+        QCOMPARE(cells->rowCount(), 4);
+
+        // A short press opens nothing more.
+        delete form;
+        QTest::mouseClick(jobs->viewport(), Qt::LeftButton, {}, firstRow);
+        QTest::qWait(JobGridView::kLongPressMs + 100);
+        QVERIFY(!sim.window->findChild<QDialog*>(QStringLiteral("FormJobInfo")));
+    }
+};
+
+}  // namespace rvxmod::app
+
+QTEST_MAIN(rvxmod::app::ToolInfoPanelTest)
+#include "tool_info_panel_test.moc"
