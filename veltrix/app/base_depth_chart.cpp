@@ -24,23 +24,38 @@ BaseDepthChart::BaseDepthChart(const Job& job, QWidget* parent) : DataChart(job,
     colourAxis(*xAxis2, seriesColour::tension);
     speed_ = addDepthCurve(xAxis, yAxis, QStringLiteral("Speed"), seriesColour::speed);
     tension_ = addDepthCurve(xAxis2, yAxis, QStringLiteral("Tension"), seriesColour::tension);
+    connect(yAxis, qOverload<const QCPRange&>(&QCPAxis::rangeChanged), this,
+            &BaseDepthChart::drawCurves);
 }
 
 void BaseDepthChart::showJob() {
     const JobDataSets& sets = job().data;
-    if (shownSpeed_.update(sets.Speed)) showDepthData(*speed_, sets.Speed);
-    if (shownTension_.update(sets.Tension)) showDepthData(*tension_, sets.Tension);
+    const bool speedChanged = shownSpeed_.update(sets.Speed);
+    const bool tensionChanged = shownTension_.update(sets.Tension);
     const JobUnits& units = job().units;
     yAxis->setLabel(text("Depth ") + QString::fromStdString(std::string(rvx::trim(units.depth))));
     xAxis->setLabel(text("Speed (") + QString::fromStdString(units.speed) + ")");
     xAxis2->setLabel(text("Tension (") + QString::fromStdString(units.tension) + ")");
     xAxis2->setVisible(!sets.Tension.empty());
-    speed_->rescaleAxes();
-    if (!sets.Tension.empty()) {
-        tension_->rescaleKeyAxis();
-        tension_->rescaleValueAxis(true);
+    if (speedChanged || tensionChanged) {
+        xAxis->setRange(spanOf(sets.Speed.xs()));
+        xAxis2->setRange(spanOf(sets.Tension.xs()));
+        yAxis->setRange(spanOf(sets.Speed.ys()));
     }
+    drawCurves();
     replot();
+}
+
+void BaseDepthChart::drawCurves() {
+    const JobDataSets& sets = job().data;
+    const double depthPerPixel = yAxis->range().size() / std::max(axisRect()->height(), 100);
+    showDepthData(*speed_, sets.Speed, depthPerPixel);
+    showDepthData(*tension_, sets.Tension, depthPerPixel);
+}
+
+void BaseDepthChart::resizeEvent(QResizeEvent* event) {
+    DataChart::resizeEvent(event);
+    drawCurves();
 }
 
 void BaseDepthChart::updateReadout(const QPointF& position) {

@@ -15,8 +15,12 @@ public:
 
 protected:
     void updateReadout(const QPointF& position) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Draws the curves thinned to the depth resolution of the current view.
+    void drawCurves();
+
     QCPCurve* speed_;
     QCPCurve* tension_;
     ShownDataSet shownSpeed_;

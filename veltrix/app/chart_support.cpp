@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <algorithm>
 
+#include "veltrix/app/curve_thinning.h"
 #include "veltrix/app/date_time_conversion.h"
 
 namespace veltrix {
@@ -17,14 +18,18 @@ void showTimeData(QCPGraph& graph, const DataSet& set) {
     graph.data()->set(points, std::is_sorted(xs.begin(), xs.end()));
 }
 
-void showDepthData(QCPCurve& curve, const DataSet& set) {
-    QVector<QCPCurveData> points(static_cast<qsizetype>(set.size()));
-    const auto xs = set.xs();
-    const auto ys = set.ys();
-    for (std::size_t i = 0; i < set.size(); ++i) {
-        points[static_cast<qsizetype>(i)] = {static_cast<double>(i), xs[i], ys[i]};
-    }
+void showDepthData(QCPCurve& curve, const DataSet& set, double depthPerPixel) {
+    const std::vector<std::size_t> drawn = pointsWorthDrawing(set.ys(), set.xs(), depthPerPixel);
+    QVector<QCPCurveData> points;
+    points.reserve(static_cast<qsizetype>(drawn.size()));
+    for (const std::size_t i : drawn) points.append({static_cast<double>(i), set.x(i), set.y(i)});
     curve.data()->set(points, true);
+}
+
+QCPRange spanOf(std::span<const double> values) {
+    if (values.empty()) return {};
+    const auto [low, high] = std::minmax_element(values.begin(), values.end());
+    return {*low, *high};
 }
 
 AxisScale axisScale(const QCPAxis& axis) {

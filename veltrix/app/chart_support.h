@@ -17,8 +17,11 @@ inline const QColor tension{139, 69, 19};
 // Draws a data set of (date-time, value) points on a time graph. The keys are passed as sorted
 // when they are, so the graph skips its own sort; graphs thin dense data when drawing.
 void showTimeData(QCPGraph& graph, const DataSet& set);
-// Draws a data set of (value, depth) points in file order, depth down.
-void showDepthData(QCPCurve& curve, const DataSet& set);
+// Draws a data set of (value, depth) points in file order, depth down, thinned to what shows at
+// the given depth resolution.
+void showDepthData(QCPCurve& curve, const DataSet& set, double depthPerPixel);
+// The range a set of values spans (an empty set spans nothing).
+QCPRange spanOf(std::span<const double> values);
 
 // How values of the axis map to pixels right now.
 AxisScale axisScale(const QCPAxis& axis);

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QDir>
+#include <QScreen>
 #include <QStandardPaths>
 
 #include "common/text_catalogue.h"
@@ -24,6 +25,7 @@ int main(int argc, char* argv[]) {
     port.setParentWindow(&window);
     port.onCommandsEnabled([&window](bool enabled) { window.setCommandsEnabled(enabled); });
     port.onStatus([&window](const QString& text) { window.showHint(text); });
+    window.move(window.screen()->availableGeometry().center() - window.rect().center());
     window.show();
     return QApplication::exec();
 }

@@ -2,6 +2,7 @@
 
 // The plot library's header is written with Qt's keyword macros, which this project switches off;
 // they are defined for that header alone.
+#ifdef QT_NO_KEYWORDS
 #define signals Q_SIGNALS
 #define slots Q_SLOTS
 #define emit Q_EMIT
@@ -11,3 +12,6 @@
 #undef slots
 #undef emit
 #undef foreach
+#else
+#include <qcustomplot.h>
+#endif
