@@ -39,38 +39,36 @@ std::unique_ptr<Job> tripOf(std::size_t points) {
     return job;
 }
 
-template <class Chart>
-void redraw(benchmark::State& state) {
+// Shows a trip of state.range(0) points and times `step` followed by a redraw.
+template <class Chart, class Step>
+void redrawAfter(benchmark::State& state, Step step) {
     application();
     const auto job = tripOf(static_cast<std::size_t>(state.range(0)));
     Chart chart(*job, nullptr);
     chart.resize(800, 500);
     chart.showJob();
-    for (auto _ : state) chart.replot(QCustomPlot::rpImmediateRefresh);
-    state.SetItemsProcessed(state.iterations() * state.range(0));
-}
-
-// A zoom step of the depth chart: the curves are thinned again for the new view, then drawn.
-void BM_ZoomBaseDepthChart(benchmark::State& state) {
-    application();
-    const auto job = tripOf(static_cast<std::size_t>(state.range(0)));
-    BaseDepthChart chart(*job, nullptr);
-    chart.resize(800, 500);
-    chart.showJob();
-    bool zoomedIn = false;
     for (auto _ : state) {
-        zoomedIn = !zoomedIn;
-        chart.yAxis->setRange(zoomedIn ? QCPRange(4000.0, 6000.0) : QCPRange(0.0, 10000.0));
+        step(chart);
         chart.replot(QCustomPlot::rpImmediateRefresh);
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
 void BM_RedrawBaseTimeChart(benchmark::State& state) {
-    redraw<BaseTimeChart>(state);
+    redrawAfter<BaseTimeChart>(state, [](BaseTimeChart&) {});
 }
+
 void BM_RedrawBaseDepthChart(benchmark::State& state) {
-    redraw<BaseDepthChart>(state);
+    redrawAfter<BaseDepthChart>(state, [](BaseDepthChart&) {});
+}
+
+// A zoom step of the depth chart: the curves are thinned again for the new view, then drawn.
+void BM_ZoomBaseDepthChart(benchmark::State& state) {
+    bool zoomedIn = false;
+    redrawAfter<BaseDepthChart>(state, [&zoomedIn](BaseDepthChart& chart) {
+        zoomedIn = !zoomedIn;
+        chart.yAxis->setRange(zoomedIn ? QCPRange(4000.0, 6000.0) : QCPRange(0.0, 10000.0));
+    });
 }
 
 BENCHMARK(BM_RedrawBaseTimeChart)->Arg(2'000'000)->Unit(benchmark::kMillisecond);
