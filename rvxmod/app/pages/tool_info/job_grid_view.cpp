@@ -1,5 +1,7 @@
 #include "rvxmod/app/pages/tool_info/job_grid_view.h"
 
+#include "rvxmod/app/pages/tool_info/compact_grid.h"
+
 #include <QHeaderView>
 #include <QMouseEvent>
 
@@ -24,8 +26,6 @@ JobGridView::JobGridView(QWidget* parent) : Retranslated(parent) {
     setRowCount(memory::JobGrid{}.rowCount);
     setColumnWidth(0, kNumberWidth);
     setColumnWidth(1, kSamplesWidth);
-    verticalHeader()->hide();
-    horizontalHeader()->setStretchLastSection(true);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     longPress_.setSingleShot(true);
@@ -34,6 +34,7 @@ JobGridView::JobGridView(QWidget* parent) : Retranslated(parent) {
     connect(this, &QTableWidget::cellDoubleClicked, this,
             [this](int row) { Q_EMIT downloadRequested(row); });
     retranslateUi();
+    makeCompactGrid(*this, rowCount());
 }
 
 void JobGridView::showGrid(const memory::JobGrid& grid) {

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "rvxmod/app/bgr_colour.h"
+#include "rvxmod/app/pages/tool_info/compact_grid.h"
 
 namespace rvxmod::app {
 namespace {
@@ -26,10 +27,9 @@ ToolChainGridView::ToolChainGridView(QWidget* parent) : Retranslated(parent) {
     setRowCount(kMinimumRows);
     for (int column = 0; column < columnCount(); ++column)
         setColumnWidth(column, kColumnWidths[static_cast<std::size_t>(column)]);
-    verticalHeader()->hide();
-    horizontalHeader()->setStretchLastSection(true);
     setSelectionMode(QAbstractItemView::NoSelection);
     retranslateUi();
+    makeCompactGrid(*this, kMinimumRows);
 }
 
 void ToolChainGridView::showGrid(const link::ToolGrid& grid) {

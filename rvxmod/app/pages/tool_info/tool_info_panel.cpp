@@ -23,6 +23,10 @@
 #include "rvxmod/memory/memory_usage.h"
 
 namespace rvxmod::app {
+namespace {
+constexpr int kDeviceEditWidth = 260;
+constexpr int kJobActionsWidth = 170;
+}  // namespace
 
 ToolInfoPanel::ToolInfoPanel(TForm1& window, std::unique_ptr<ToolSession> session)
     : Retranslated(window.toolInfoPage().content()->parentWidget()),
@@ -42,6 +46,7 @@ ToolInfoPanel::ToolInfoPanel(TForm1& window, std::unique_ptr<ToolSession> sessio
       clearReceived_(new QPushButton(this)) {
     setObjectName(QStringLiteral("ToolInfoPanel"));
     device_->setObjectName(QStringLiteral("EditComDevice"));
+    device_->setMinimumWidth(kDeviceEditWidth);
     connect_->setObjectName(QStringLiteral("ButtonConnectRVX"));
     usage_->setObjectName(QStringLiteral("ProgressBarMemUsage"));
     download_->setObjectName(QStringLiteral("buttonDownload"));
@@ -62,9 +67,13 @@ ToolInfoPanel::ToolInfoPanel(TForm1& window, std::unique_ptr<ToolSession> sessio
 
     auto* line = new QHBoxLayout;
     line->addWidget(deviceLabel_);
-    line->addWidget(device_, 1);
+    line->addWidget(device_);
     line->addWidget(connect_);
-    auto* jobActions = new QVBoxLayout;
+    line->addStretch();
+    auto* actions = new QWidget(this);
+    actions->setFixedWidth(kJobActionsWidth);
+    auto* jobActions = new QVBoxLayout(actions);
+    jobActions->setContentsMargins(0, 0, 0, 0);
     jobActions->addWidget(download_);
     jobActions->addWidget(downloadAll_);
     jobActions->addSpacing(12);
@@ -73,13 +82,17 @@ ToolInfoPanel::ToolInfoPanel(TForm1& window, std::unique_ptr<ToolSession> sessio
     jobActions->addWidget(usageLabel_);
     jobActions->addWidget(usage_);
     auto* jobs = new QHBoxLayout;
-    jobs->addWidget(jobGrid_, 1);
-    jobs->addLayout(jobActions);
+    jobs->addWidget(jobGrid_);
+    jobs->addSpacing(8);
+    jobs->addWidget(actions);
+    jobs->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(line);
-    layout->addWidget(toolGrid_, 1);
-    layout->addLayout(jobs, 1);
+    layout->addWidget(toolGrid_, 0, Qt::AlignLeft);
+    layout->addSpacing(8);
+    layout->addLayout(jobs);
+    layout->addStretch();
     layout->addWidget(received_);
     layout->addWidget(clearReceived_, 0, Qt::AlignLeft);
     window.toolInfoPage().content()->addWidget(this);
@@ -120,8 +133,7 @@ void ToolInfoPanel::ButtonConnectRVXClick() {
     jobGrid_->clearCells();
     usage_->setValue(0);
     received_->clear();
-    Preferences shown;
-    window_.toolInfoPage().storePreferences(shown);
+    const Preferences shown = window_.currentPreferences();
     const auto* quickConnect =
         window_.toolInfoPage().findChild<QCheckBox*>(QStringLiteral("CheckBoxQuickConnect"));
     const link::ConnectOptions options =
@@ -143,8 +155,7 @@ void ToolInfoPanel::ButtonEraseAllJobsClick() {
 }
 
 void ToolInfoPanel::buttonDownloadClick() {
-    Preferences shown;
-    window_.configPage().storePreferences(shown);
+    const Preferences shown = window_.currentPreferences();
     const std::filesystem::path startup = window_.startupDirectory().toStdString();
     const DownloadSettings settings =
         downloadSettingsOf(shown, window_.configPage().downloadOptions().timeFilter(), startup);
