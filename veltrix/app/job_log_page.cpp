@@ -100,7 +100,8 @@ void JobLogPage::addRow() {
 void JobLogPage::deleteRow() {
     const QModelIndex cell = currentCell();
     if (!cell.isValid()) return;
-    grid_->selectRow(cell.row());
+    grid_->selectionModel()->select(
+        cell, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     const std::string question =
         rvx::trText("JobLog", "Erase this Row = ") + log_.cell(cell.row(), cell.column()) + " ?";
     if (!port_.askYesNo(question)) return;

@@ -85,6 +85,7 @@ void TVedadizizo::createPages() {
                    text("Merge data"));
 
     crosshairBox_ = new QCheckBox(text("&Crosshair Cursor"), central);
+    crosshairBox_->setObjectName(QStringLiteral("CheckBoxCrosshair"));
     auto* layout = new QHBoxLayout(central);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(pages_, 1);

@@ -1,4 +1,5 @@
 #include <QAbstractItemModel>
+#include <QCheckBox>
 #include <QFile>
 #include <QMouseEvent>
 #include <QTableView>
@@ -11,6 +12,7 @@
 #include "veltrix/app/base_time_chart.h"
 #include "veltrix/app/chart_support.h"
 #include "veltrix/app/date_time_conversion.h"
+#include "veltrix/app/job_log_page.h"
 #include "veltrix/app/main_window.h"
 #include "veltrix/app/report_info_pages.h"
 
@@ -191,6 +193,50 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(settingsPath));
         QVERIFY(!QFile::exists(picture));
         QVERIFY(QFile::exists(folder.filePath(QStringLiteral("Well_info.txt"))));
+    }
+
+    void theCrosshairFollowsTheShownDepthChart() {
+        const QTemporaryDir folder;
+        Start start(folder.path());
+        start.window->show();
+        start.loadDepthFile();
+        auto* chart1 = start.window->findChild<QCustomPlot*>(QStringLiteral("Chart1"));
+        auto* chart2 = start.window->findChild<QCustomPlot*>(QStringLiteral("Chart2"));
+        auto* box = start.window->findChild<QCheckBox*>(QStringLiteral("CheckBoxCrosshair"));
+        QVERIFY(chart1 && chart2 && box && box->isVisible());
+
+        start.window->commands().baseDepth->trigger();
+        box->setChecked(true);
+        QCOMPARE(chart1->itemCount(), 1);  // the horizontal line only
+        QCOMPARE(chart2->itemCount(), 0);
+        start.window->commands().baseTime->trigger();
+        QCOMPARE(chart1->itemCount(), 0);
+        QCOMPARE(chart2->itemCount(), 2);
+        box->setChecked(false);
+        QCOMPARE(chart2->itemCount(), 0);
+    }
+
+    void deleteRowAsksWithTheCellTextAndKeepsTheRowCount() {
+        const QTemporaryDir folder;
+        Start start(folder.path());
+        JobLogPage& page = start.window->reportInfo().jobLogPage();
+        page.addRow();
+        QAbstractItemModel& model = *page.grid().model();
+        model.setData(model.index(0, JobLog::CommentsColumn), QStringLiteral("tool at bottom"));
+        model.setData(model.index(1, JobLog::CommentsColumn), QStringLiteral("pulling out"));
+        page.grid().setCurrentIndex(model.index(0, JobLog::CommentsColumn));
+
+        start.port.answers = {false, true};
+        page.deleteRow();
+        QCOMPARE(start.window->jobLog().cell(0, JobLog::CommentsColumn),
+                 std::string("tool at bottom"));
+        page.deleteRow();
+        QCOMPARE(start.port.textsOf(ScriptedUserPort::Kind::YesNo).back(),
+                 std::string("Erase this Row = tool at bottom ?"));
+        QCOMPARE(model.rowCount(), 2);
+        QCOMPARE(model.index(0, JobLog::CommentsColumn).data().toString(),
+                 QStringLiteral("pulling out"));
+        QCOMPARE(model.index(1, JobLog::CommentsColumn).data().toString(), QString());
     }
 
     void readoutsNameThePointBeforeTheOneUnderTheMouseOnTheTimeChart() {
