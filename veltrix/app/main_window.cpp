@@ -133,6 +133,7 @@ void TVedadizizo::connectCommands() {
         reportInfo_->showPlotsConfiguration();
     });
     connect(c.about, &QAction::triggered, aboutBox_, &AboutBox::showFromMenu);
+    c.toolBar->installEventFilter(this);
     connect(pages_, &QTabWidget::currentChanged, this, &TVedadizizo::pageChanged);
     connect(depthPages_, &QTabWidget::currentChanged, this, &TVedadizizo::pageChanged);
     connect(crosshairBox_, &QCheckBox::toggled, this, &TVedadizizo::setCrosshair);
@@ -315,6 +316,11 @@ void TVedadizizo::deletePlotPictures() const {
         const auto name = QStringLiteral("Plot%1.wmf").arg(picture, 2, 10, QLatin1Char('0'));
         QFile::remove(QString::fromStdString((setup_.configFolder / name.toStdString()).string()));
     }
+}
+
+bool TVedadizizo::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == commands_.toolBar && event->type() == QEvent::Enter) showHint(projectName_);
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TVedadizizo::closeEvent(QCloseEvent* event) {

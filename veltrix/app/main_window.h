@@ -70,6 +70,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Moving onto the tool bar shows the project name in status panel 3.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createPages();
