@@ -15,7 +15,7 @@ constexpr std::uint8_t kCorruption = 0x5A;
 }  // namespace
 
 rvx::Result<FaultSpec> parseFaultSpec(std::string_view text) {
-    FaultSpec spec;
+    FaultSpec faults;
     while (!text.empty()) {
         const std::string_view item = text.substr(0, text.find(','));
         text.remove_prefix(std::min(text.size(), item.size() + 1));
@@ -29,20 +29,20 @@ rvx::Result<FaultSpec> parseFaultSpec(std::string_view text) {
         if (name == "seed") {
             const auto seed = rvx::parseInteger<unsigned>(value);
             if (!seed) return bad();
-            spec.seed = *seed;
+            faults.seed = *seed;
             continue;
         }
-        double* chance = name == "noise"     ? &spec.noise
-                         : name == "corrupt" ? &spec.corrupt
-                         : name == "drop"    ? &spec.drop
-                         : name == "delay"   ? &spec.delay
-                         : name == "split"   ? &spec.split
+        double* chance = name == "noise"     ? &faults.noise
+                         : name == "corrupt" ? &faults.corrupt
+                         : name == "drop"    ? &faults.drop
+                         : name == "delay"   ? &faults.delay
+                         : name == "split"   ? &faults.split
                                              : nullptr;
         const auto parsed = rvx::parseDouble(value);
         if (chance == nullptr || !parsed || *parsed < 0 || *parsed > 1) return bad();
         *chance = *parsed;
     }
-    return spec;
+    return faults;
 }
 
 bool FaultInjector::happens(double chance) {
@@ -66,17 +66,17 @@ void FaultInjector::appendSplit(std::vector<TimedBytes>& out, TimedBytes answer)
 std::vector<TimedBytes> FaultInjector::apply(std::vector<TimedBytes> answers) {
     std::vector<TimedBytes> out;
     for (TimedBytes& answer : answers) {
-        if (answer.bytes.empty() || happens(spec_.drop)) continue;
-        if (happens(spec_.corrupt)) answer.bytes.back() ^= kCorruption;
-        if (happens(spec_.noise)) {
+        if (answer.bytes.empty() || happens(faults_.drop)) continue;
+        if (happens(faults_.corrupt)) answer.bytes.back() ^= kCorruption;
+        if (happens(faults_.noise)) {
             const int count = std::uniform_int_distribution<int>(1, 3)(random_);
             std::uniform_int_distribution<int> byte(0, 255);
             for (int i = 0; i < count; ++i) {
                 answer.bytes.insert(answer.bytes.begin(), static_cast<std::uint8_t>(byte(random_)));
             }
         }
-        if (happens(spec_.delay)) answer.after += kLateBy;
-        if (happens(spec_.split)) {
+        if (happens(faults_.delay)) answer.after += kLateBy;
+        if (happens(faults_.split)) {
             appendSplit(out, std::move(answer));
         } else {
             out.push_back(std::move(answer));

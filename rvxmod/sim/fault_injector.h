@@ -24,7 +24,7 @@ rvx::Result<FaultSpec> parseFaultSpec(std::string_view text);
 
 class FaultInjector {
 public:
-    explicit FaultInjector(const FaultSpec& spec) : spec_(spec), random_(spec.seed) {}
+    explicit FaultInjector(const FaultSpec& faults) : faults_(faults), random_(faults.seed) {}
 
     std::vector<TimedBytes> apply(std::vector<TimedBytes> answers);
 
@@ -32,7 +32,7 @@ private:
     bool happens(double chance);
     void appendSplit(std::vector<TimedBytes>& out, TimedBytes answer);
 
-    FaultSpec spec_;
+    FaultSpec faults_;
     std::mt19937 random_;
 };
 

@@ -31,7 +31,7 @@ constexpr std::string_view kUsage =
     "            loaded when it exists and written back when the simulator stops; without\n"
     "            one the memory starts with recorded jobs\n"
     "  MS        time the tool takes to format one sector (default 3000)\n"
-    "  SPEC      e.g. noise=0.02,corrupt=0.02,drop=0.01,delay=0.01,split=0.1,seed=7\n";
+    "  SPEC      faults, e.g. --faults noise=0.02,corrupt=0.02,drop=0.01,delay=0.01,split=0.1,seed=7\n";
 
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;

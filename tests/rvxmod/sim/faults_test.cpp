@@ -14,15 +14,15 @@ using Bytes = std::vector<std::uint8_t>;
 using link::Millis;
 
 TEST(FaultSpec, ParsesEveryFaultAndTheSeed) {
-    const auto spec =
+    const auto faults =
         parseFaultSpec("noise=0.02,corrupt=0.03,drop=0.01,delay=0.04,split=0.1,seed=7");
-    ASSERT_TRUE(spec.ok());
-    EXPECT_DOUBLE_EQ(spec->noise, 0.02);
-    EXPECT_DOUBLE_EQ(spec->corrupt, 0.03);
-    EXPECT_DOUBLE_EQ(spec->drop, 0.01);
-    EXPECT_DOUBLE_EQ(spec->delay, 0.04);
-    EXPECT_DOUBLE_EQ(spec->split, 0.1);
-    EXPECT_EQ(spec->seed, 7u);
+    ASSERT_TRUE(faults.ok());
+    EXPECT_DOUBLE_EQ(faults->noise, 0.02);
+    EXPECT_DOUBLE_EQ(faults->corrupt, 0.03);
+    EXPECT_DOUBLE_EQ(faults->drop, 0.01);
+    EXPECT_DOUBLE_EQ(faults->delay, 0.04);
+    EXPECT_DOUBLE_EQ(faults->split, 0.1);
+    EXPECT_EQ(faults->seed, 7u);
     for (const char* bad : {"noise", "noise=2", "jitter=0.1", "drop=0.1,,", "seed=-1", "split=x"}) {
         EXPECT_FALSE(parseFaultSpec(bad).ok()) << bad;
     }
