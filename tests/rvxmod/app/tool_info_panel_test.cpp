@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "rvxmod/app/dialogs/message_window.h"
 #include "rvxmod/app/main_window.h"
 #include "rvxmod/app/pages/tool_info/job_grid_view.h"
 #include "rvxmod/app/pages/tool_info/tool_info_panel.h"
@@ -45,7 +47,7 @@ struct SimulatedWindow {
         // Every message is noted and closed, so a worker waiting on it goes on.
         QObject::connect(&messageAnswerer, &QTimer::timeout, [this] {
             QWidget* modal = QApplication::activeModalWidget();
-            if (!modal) return;
+            if (modal != &window->messageWindow()) return;
             messages << modal->findChild<QPlainTextEdit*>()->toPlainText();
             QTest::keyClick(modal, Qt::Key_Escape);
         });
@@ -148,6 +150,45 @@ private Q_SLOTS:
         QTest::mouseClick(jobs->viewport(), Qt::LeftButton, {}, firstRow);
         QTest::qWait(JobGridView::kLongPressMs + 100);
         QVERIFY(!sim.window->findChild<QDialog*>(QStringLiteral("FormJobInfo")));
+    }
+
+    void readBlockWritesTheBlockToTheMemo() {
+        SimulatedWindow sim;
+        sim.connectTo(QStringLiteral("sim"));
+        const sim::FlashAddress firstJobBlock = sim.jobs.front().first;
+        sim.child<QSpinBox>("SpinEditChip")->setValue(firstJobBlock.chip);
+        sim.child<QSpinBox>("SpinEditSector")->setValue(firstJobBlock.sector);
+        sim.child<QSpinBox>("SpinEditBlock")->setValue(firstJobBlock.block);
+        sim.child<QPushButton>("ButtonReadBlock")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!sim.panel().session().busy(), kOperationTimeoutMs);
+
+        const auto block = sim.simulator.flash().readBlock(firstJobBlock);
+        QVERIFY(block);
+        const QByteArray bytes(reinterpret_cast<const char*>(block->data()),
+                               static_cast<qsizetype>(block->size()));
+        QCOMPARE(sim.child<QPlainTextEdit>("MemoMemory")->toPlainText(),
+                 QString::fromLatin1(bytes.toHex().toUpper()));
+    }
+
+    void serialNumberFormWritesIntoTheToolString() {
+        SimulatedWindow sim;
+        sim.connectTo(QStringLiteral("sim"));
+        sim.child<QPushButton>("ButtonSerialNumber")->click();
+        auto* form = sim.window->findChild<QDialog*>(QStringLiteral("FormSerialLength"));
+        QVERIFY(form);
+        auto* grid = form->findChild<QTableWidget*>(QStringLiteral("StringGridSNandTL"));
+        // Row 0 is the memory module; row 1 the first sensor.
+        const QString code = grid->item(1, 1)->text();
+        grid->item(1, 2)->setText(QStringLiteral("00042"));
+        form->findChild<QPushButton*>(QStringLiteral("ButtonSave"))->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!sim.panel().session().busy(), kOperationTimeoutMs);
+        QVERIFY2(sim.messages.isEmpty(), qPrintable(sim.messages.join('\n')));
+
+        QVERIFY(std::ranges::any_of(sim.simulator.tools(), [](const sim::SimTool& tool) {
+            return tool.serialNumber == 42;
+        }));
+        QCOMPARE(grid->item(1, 2)->text(), QStringLiteral("00042"));
+        QCOMPARE(sim.cell("StringGridToolChain", 1, 1), code + QStringLiteral("00042"));
     }
 };
 

@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "rvxmod/app/dialogs/cal_dates_form.h"
+#include "rvxmod/app/dialogs/serial_length_form.h"
 #include "rvxmod/app/pages/config/memory_tools.h"
 #include "rvxmod/app/pages/tool_info/tool_info_panel.h"
 #include "rvxmod/app/tool_session.h"
@@ -24,6 +26,18 @@ void readIntoMemo(MemoryTools& tools, ToolInfoPanel& panel, rvx::UserPort& user,
                     [&tools, line] {
                         if (*line) tools.memo().appendPlainText(QString::fromStdString(**line));
                     });
+}
+
+// Opens a form over the tools once the tool string is idle and the form's core agrees.
+template <class Form, class Open>
+void openForm(MemoryTools& tools, ToolInfoPanel& panel, rvx::UserPort& user, Open open) {
+    if (panel.session().busy()) return;
+    const auto grid = open(panel.session().toolString(), user);
+    if (!grid) return;
+    auto* form = new Form(panel, user, &tools);
+    form->setAttribute(Qt::WA_DeleteOnClose);
+    form->showGrid(*grid);
+    form->open();
 }
 
 }  // namespace
@@ -50,6 +64,12 @@ void wireMemoryTools(MemoryTools& tools, ToolInfoPanel& panel, rvx::UserPort& us
                 for (const std::string& line : *lines)
                     tools.memo().appendPlainText(QString::fromStdString(line));
             });
+    });
+    QObject::connect(&tools, &MemoryTools::serialNumberClicked, &panel, [&tools, &panel, &user] {
+        openForm<TFormSerialLength>(tools, panel, user, &link::openSerialLengthForm);
+    });
+    QObject::connect(&tools, &MemoryTools::saveCalDateClicked, &panel, [&tools, &panel, &user] {
+        openForm<TFormCalDates>(tools, panel, user, &link::openCalDatesForm);
     });
 }
 

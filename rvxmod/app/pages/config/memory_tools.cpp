@@ -66,6 +66,8 @@ MemoryTools::MemoryTools(QWidget* parent)
     connect(readBlock_, &QPushButton::clicked, this, &MemoryTools::readBlockClicked);
     connect(readLine_, &QPushButton::clicked, this, &MemoryTools::readLineClicked);
     connect(badBlockTable_, &QPushButton::clicked, this, &MemoryTools::badBlockTableClicked);
+    connect(serialNumber_, &QPushButton::clicked, this, &MemoryTools::serialNumberClicked);
+    connect(saveCalDate_, &QPushButton::clicked, this, &MemoryTools::saveCalDateClicked);
     connect(clear_, &QPushButton::clicked, memo_, &QPlainTextEdit::clear);
     retranslateUi();
 }

@@ -32,6 +32,8 @@ Q_SIGNALS:
     void readBlockClicked();
     void readLineClicked();
     void badBlockTableClicked();
+    void serialNumberClicked();
+    void saveCalDateClicked();
 
 private:
     void retranslateUi() override;

@@ -188,11 +188,15 @@ void ToolInfoPanel::UpdateToolInfoGrids() {
         jobGrid_->showNotConnected();
         return;
     }
+    UpdateToolChainGrid();
     const ConnectedToolString& toolString = session_->toolString();
-    toolGrid_->showGrid(link::UpdateToolChainGrid(toolString));
     if (!toolString.MemoryPresent || toolString.QuickConnect) return;
     jobGrid_->showGrid(memory::jobGridOf(toolString.Memory, window_.userPort()));
     usage_->setValue(session_->buffers().usagePercent);
+}
+
+void ToolInfoPanel::UpdateToolChainGrid() {
+    toolGrid_->showGrid(link::UpdateToolChainGrid(session_->toolString()));
 }
 
 void ToolInfoPanel::showJobInfo(int row) {

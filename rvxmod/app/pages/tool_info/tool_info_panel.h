@@ -36,6 +36,9 @@ public:
     void ButtonEraseAllJobsClick();
     void buttonDownloadClick();
 
+    // Shows the tool string as the session knows it now.
+    void UpdateToolChainGrid();
+
     // Runs work on the worker thread and then, back on this thread, `after`; nothing while
     // another tool command runs.
     void runOnTool(std::function<void()> work, std::function<void()> after);
