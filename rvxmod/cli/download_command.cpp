@@ -129,17 +129,19 @@ public:
     }
     void setStatus(std::string_view text) override { console_.setStatus(text); }
     void setProgress(int value, int maximum) override {
-        const int percent = maximum > 0 ? value * 100 / maximum : 0;
-        if (percent / kProgressStepPercent != shownPercent_ / kProgressStepPercent && maximum > 0)
-            std::cerr << "rvxmod-cli: " << percent << "% of " << maximum << " blocks\n";
-        shownPercent_ = percent;
+        if (maximum <= 0) return;  // the progress bar is hidden
+        const int step = value * 100 / maximum / kProgressStepPercent;
+        if (value == 1) shownStep_ = -1;  // a job begins
+        if (step == shownStep_) return;
+        std::cerr << "rvxmod-cli: " << value * 100 / maximum << "% of " << maximum << " blocks\n";
+        shownStep_ = step;
     }
     void playSound(int) override {}
     void setCommandsEnabled(bool) override {}
 
 private:
     ConsoleUserPort console_;
-    int shownPercent_ = 0;
+    int shownStep_ = -1;
 };
 
 // A folder of this run for the calibration files taken from the tool, removed at the end.
