@@ -34,6 +34,7 @@ struct SimulatedWindow {
     sim::ToolStringSimulator simulator{sim::demoScenario()};
     std::vector<sim::RecordedJob> jobs;
     QStringList messages;
+    bool answerYes = false;  // questions are cancelled unless this is set
     QTimer messageAnswerer;
 
     SimulatedWindow() {
@@ -49,7 +50,11 @@ struct SimulatedWindow {
             QWidget* modal = QApplication::activeModalWidget();
             if (modal != &window->messageWindow()) return;
             messages << modal->findChild<QPlainTextEdit*>()->toPlainText();
-            QTest::keyClick(modal, Qt::Key_Escape);
+            auto* yes = modal->findChild<QPushButton*>(QStringLiteral("ButtonYes"));
+            if (answerYes && yes->isVisible())
+                yes->click();
+            else
+                QTest::keyClick(modal, Qt::Key_Escape);
         });
         messageAnswerer.start(10);
     }
@@ -168,6 +173,29 @@ private Q_SLOTS:
                                static_cast<qsizetype>(block->size()));
         QCOMPARE(sim.child<QPlainTextEdit>("MemoMemory")->toPlainText(),
                  QString::fromLatin1(bytes.toHex().toUpper()));
+    }
+
+    void formatErasesTheJobsSectorBySector() {
+        SimulatedWindow sim;
+        sim.connectTo(QStringLiteral("sim"));
+        const sim::FlashAddress firstJobBlock = sim.jobs.front().first;
+        sim.answerYes = true;
+        sim.child<QPushButton>("ButtonFormat")->click();
+        QCOMPARE(sim.messages.size(), 1);  // the question before the format
+        auto* form = sim.window->findChild<QDialog*>(QStringLiteral("FormFormat"));
+        QVERIFY(form);
+        form->findChild<QPushButton*>(QStringLiteral("ButtonStartFormat"))->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!sim.panel().session().busy(), kOperationTimeoutMs);
+        QCOMPARE(sim.messages.size(), 1);
+
+        const auto* total = form->findChild<QProgressBar*>(QStringLiteral("ProgressBarTotal"));
+        QCOMPARE(total->value(), total->maximum());
+        QVERIFY(total->maximum() > 1);
+        QVERIFY(!form->findChild<QPushButton*>(QStringLiteral("ButtonDone"))->isHidden());
+        QCOMPARE(sim.child<QProgressBar>("ProgressBarMemUsage")->value(), 0);
+        const auto block = sim.simulator.flash().readBlock(firstJobBlock);
+        QVERIFY(block &&
+                std::ranges::all_of(*block, [](std::uint8_t byte) { return byte == 0xFF; }));
     }
 
     void serialNumberFormWritesIntoTheToolString() {

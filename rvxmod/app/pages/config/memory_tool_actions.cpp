@@ -3,11 +3,13 @@
 #include <memory>
 
 #include "rvxmod/app/dialogs/cal_dates_form.h"
+#include "rvxmod/app/dialogs/format_form.h"
 #include "rvxmod/app/dialogs/serial_length_form.h"
 #include "rvxmod/app/pages/config/memory_tools.h"
 #include "rvxmod/app/pages/tool_info/tool_info_panel.h"
 #include "rvxmod/app/tool_session.h"
 #include "rvxmod/memory/bad_block_map.h"
+#include "rvxmod/memory/format_tool.h"
 #include "rvxmod/memory/supervisor_reads.h"
 
 namespace rvxmod::app {
@@ -70,6 +72,13 @@ void wireMemoryTools(MemoryTools& tools, ToolInfoPanel& panel, rvx::UserPort& us
     });
     QObject::connect(&tools, &MemoryTools::saveCalDateClicked, &panel, [&tools, &panel, &user] {
         openForm<TFormCalDates>(tools, panel, user, &link::openCalDatesForm);
+    });
+    QObject::connect(&tools, &MemoryTools::formatClicked, &panel, [&tools, &panel, &user] {
+        if (panel.session().busy() || !memory::confirmFormat(panel.session().toolString(), user))
+            return;
+        auto* form = new TFormFormat(panel, user, &tools);
+        form->setAttribute(Qt::WA_DeleteOnClose);
+        form->open();
     });
 }
 

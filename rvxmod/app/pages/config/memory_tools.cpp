@@ -68,6 +68,7 @@ MemoryTools::MemoryTools(QWidget* parent)
     connect(badBlockTable_, &QPushButton::clicked, this, &MemoryTools::badBlockTableClicked);
     connect(serialNumber_, &QPushButton::clicked, this, &MemoryTools::serialNumberClicked);
     connect(saveCalDate_, &QPushButton::clicked, this, &MemoryTools::saveCalDateClicked);
+    connect(format_, &QPushButton::clicked, this, &MemoryTools::formatClicked);
     connect(clear_, &QPushButton::clicked, memo_, &QPlainTextEdit::clear);
     retranslateUi();
 }

@@ -33,6 +33,7 @@ Q_SIGNALS:
     void readLineClicked();
     void badBlockTableClicked();
     void serialNumberClicked();
+    void formatClicked();
     void saveCalDateClicked();
 
 private:

@@ -195,6 +195,10 @@ void ToolInfoPanel::UpdateToolInfoGrids() {
     usage_->setValue(session_->buffers().usagePercent);
 }
 
+void ToolInfoPanel::resetMemoryUsage() {
+    usage_->setValue(0);
+}
+
 void ToolInfoPanel::UpdateToolChainGrid() {
     toolGrid_->showGrid(link::UpdateToolChainGrid(session_->toolString()));
 }

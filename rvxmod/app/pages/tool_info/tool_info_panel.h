@@ -36,6 +36,8 @@ public:
     void ButtonEraseAllJobsClick();
     void buttonDownloadClick();
 
+    // After a format: nothing recorded any more.
+    void resetMemoryUsage();
     // Shows the tool string as the session knows it now.
     void UpdateToolChainGrid();
 
