@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -196,6 +197,31 @@ private Q_SLOTS:
         const auto block = sim.simulator.flash().readBlock(firstJobBlock);
         QVERIFY(block &&
                 std::ranges::all_of(*block, [](std::uint8_t byte) { return byte == 0xFF; }));
+    }
+
+    void calFilesFormListsTheCalibratedTools() {
+        SimulatedWindow sim;
+        sim.connectTo(QStringLiteral("sim"));
+        sim.child<QPushButton>("ButtonCalFiles")->click();
+        auto* form = sim.window->findChild<QDialog*>(QStringLiteral("FormSaveCals"));
+        QVERIFY(form);
+        const auto* grid = form->findChild<QTableWidget*>(QStringLiteral("StringGridSaveCals"));
+        // The same tools and status the Tool Info grid shows for the calibrated tools.
+        QStringList calibrated;
+        for (int row = 0; !sim.cell("StringGridToolChain", row, 0).isEmpty(); ++row)
+            if (sim.cell("StringGridToolChain", row, 2) != QStringLiteral("N/A"))
+                calibrated << sim.cell("StringGridToolChain", row, 1);
+        QVERIFY(!calibrated.isEmpty());
+        for (int row = 0; row < calibrated.size(); ++row) {
+            QVERIFY(calibrated.contains(grid->item(row, 1)->text()));
+            QCOMPARE(grid->item(row, 2)->text(), QStringLiteral("Not present"));
+        }
+        QVERIFY(!grid->item(static_cast<int>(calibrated.size()), 0));
+
+        auto* box = form->findChild<QCheckBox*>(QStringLiteral("CheckBoxSave0"));
+        QCOMPARE(box->text(), QStringLiteral("Dont save Cal File"));
+        box->setChecked(true);
+        QCOMPARE(box->text(), QStringLiteral("Save Cal File"));
     }
 
     void serialNumberFormWritesIntoTheToolString() {

@@ -4,6 +4,7 @@
 
 #include "rvxmod/app/dialogs/cal_dates_form.h"
 #include "rvxmod/app/dialogs/format_form.h"
+#include "rvxmod/app/dialogs/save_cal_files_form.h"
 #include "rvxmod/app/dialogs/serial_length_form.h"
 #include "rvxmod/app/pages/config/memory_tools.h"
 #include "rvxmod/app/pages/tool_info/tool_info_panel.h"
@@ -78,6 +79,14 @@ void wireMemoryTools(MemoryTools& tools, ToolInfoPanel& panel, rvx::UserPort& us
             return;
         auto* form = new TFormFormat(panel, user, &tools);
         form->setAttribute(Qt::WA_DeleteOnClose);
+        form->open();
+    });
+    QObject::connect(&tools, &MemoryTools::calFilesClicked, &panel, [&tools, &panel, &user] {
+        if (panel.session().busy() || !memory::openSaveCalFiles(panel.session().toolString(), user))
+            return;
+        auto* form = new TFormSaveCals(panel, user, &tools);
+        form->setAttribute(Qt::WA_DeleteOnClose);
+        form->showGrid();
         form->open();
     });
 }

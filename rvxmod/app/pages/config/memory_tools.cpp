@@ -69,6 +69,7 @@ MemoryTools::MemoryTools(QWidget* parent)
     connect(serialNumber_, &QPushButton::clicked, this, &MemoryTools::serialNumberClicked);
     connect(saveCalDate_, &QPushButton::clicked, this, &MemoryTools::saveCalDateClicked);
     connect(format_, &QPushButton::clicked, this, &MemoryTools::formatClicked);
+    connect(calFiles_, &QPushButton::clicked, this, &MemoryTools::calFilesClicked);
     connect(clear_, &QPushButton::clicked, memo_, &QPlainTextEdit::clear);
     retranslateUi();
 }

@@ -34,6 +34,7 @@ Q_SIGNALS:
     void badBlockTableClicked();
     void serialNumberClicked();
     void formatClicked();
+    void calFilesClicked();
     void saveCalDateClicked();
 
 private:
