@@ -70,6 +70,11 @@ struct SimulatedWindow {
         return item ? item->text() : QString();
     }
 
+    QDialog* formOpenedBy(const char* button, const char* form) const {
+        child<QPushButton>(button)->click();
+        return window->findChild<QDialog*>(QLatin1String(form));
+    }
+
     void connectTo(const QString& device) {
         child<RadioGroup>("RadioGroupComPort")->setIndex(1);
         child<QLineEdit>("EditComDevice")->setText(device);
@@ -202,8 +207,7 @@ private Q_SLOTS:
     void calFilesFormListsTheCalibratedTools() {
         SimulatedWindow sim;
         sim.connectTo(QStringLiteral("sim"));
-        sim.child<QPushButton>("ButtonCalFiles")->click();
-        auto* form = sim.window->findChild<QDialog*>(QStringLiteral("FormSaveCals"));
+        auto* form = sim.formOpenedBy("ButtonCalFiles", "FormSaveCals");
         QVERIFY(form);
         const auto* grid = form->findChild<QTableWidget*>(QStringLiteral("StringGridSaveCals"));
         // The same tools and status the Tool Info grid shows for the calibrated tools.
@@ -227,8 +231,7 @@ private Q_SLOTS:
     void serialNumberFormWritesIntoTheToolString() {
         SimulatedWindow sim;
         sim.connectTo(QStringLiteral("sim"));
-        sim.child<QPushButton>("ButtonSerialNumber")->click();
-        auto* form = sim.window->findChild<QDialog*>(QStringLiteral("FormSerialLength"));
+        auto* form = sim.formOpenedBy("ButtonSerialNumber", "FormSerialLength");
         QVERIFY(form);
         auto* grid = form->findChild<QTableWidget*>(QStringLiteral("StringGridSNandTL"));
         // Row 0 is the memory module; row 1 the first sensor.

@@ -31,16 +31,23 @@ void readIntoMemo(MemoryTools& tools, ToolInfoPanel& panel, rvx::UserPort& user,
                     });
 }
 
-// Opens a form over the tools once the tool string is idle and the form's core agrees.
+// A modal form over the memory tools, deleted once closed.
+template <class Form>
+Form& newForm(MemoryTools& tools, ToolInfoPanel& panel, rvx::UserPort& user) {
+    auto* form = new Form(panel, user, &tools);
+    form->setAttribute(Qt::WA_DeleteOnClose);
+    return *form;
+}
+
+// Opens a grid form once the tool string is idle and the form's core agrees.
 template <class Form, class Open>
-void openForm(MemoryTools& tools, ToolInfoPanel& panel, rvx::UserPort& user, Open open) {
+void openGridForm(MemoryTools& tools, ToolInfoPanel& panel, rvx::UserPort& user, Open open) {
     if (panel.session().busy()) return;
     const auto grid = open(panel.session().toolString(), user);
     if (!grid) return;
-    auto* form = new Form(panel, user, &tools);
-    form->setAttribute(Qt::WA_DeleteOnClose);
-    form->showGrid(*grid);
-    form->open();
+    Form& form = newForm<Form>(tools, panel, user);
+    form.showGrid(*grid);
+    form.open();
 }
 
 }  // namespace
@@ -69,25 +76,22 @@ void wireMemoryTools(MemoryTools& tools, ToolInfoPanel& panel, rvx::UserPort& us
             });
     });
     QObject::connect(&tools, &MemoryTools::serialNumberClicked, &panel, [&tools, &panel, &user] {
-        openForm<TFormSerialLength>(tools, panel, user, &link::openSerialLengthForm);
+        openGridForm<TFormSerialLength>(tools, panel, user, &link::openSerialLengthForm);
     });
     QObject::connect(&tools, &MemoryTools::saveCalDateClicked, &panel, [&tools, &panel, &user] {
-        openForm<TFormCalDates>(tools, panel, user, &link::openCalDatesForm);
+        openGridForm<TFormCalDates>(tools, panel, user, &link::openCalDatesForm);
     });
     QObject::connect(&tools, &MemoryTools::formatClicked, &panel, [&tools, &panel, &user] {
         if (panel.session().busy() || !memory::confirmFormat(panel.session().toolString(), user))
             return;
-        auto* form = new TFormFormat(panel, user, &tools);
-        form->setAttribute(Qt::WA_DeleteOnClose);
-        form->open();
+        newForm<TFormFormat>(tools, panel, user).open();
     });
     QObject::connect(&tools, &MemoryTools::calFilesClicked, &panel, [&tools, &panel, &user] {
         if (panel.session().busy() || !memory::openSaveCalFiles(panel.session().toolString(), user))
             return;
-        auto* form = new TFormSaveCals(panel, user, &tools);
-        form->setAttribute(Qt::WA_DeleteOnClose);
-        form->showGrid();
-        form->open();
+        TFormSaveCals& form = newForm<TFormSaveCals>(tools, panel, user);
+        form.showGrid();
+        form.open();
     });
 }
 
