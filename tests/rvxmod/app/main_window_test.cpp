@@ -16,6 +16,8 @@
 #include "rvxmod/app/navigation_panel.h"
 #include "rvxmod/app/pages/config/other_options.h"
 #include "rvxmod/app/pages/config_page.h"
+#include "rvxmod/app/pages/sample_page.h"
+#include "rvxmod/app/pages/tool_info_page.h"
 #include "rvxmod/app/scrolling_status.h"
 #include "rvxmod/app/widgets/radio_group.h"
 #include "rvxmod/shell/preferences.h"
@@ -104,25 +106,38 @@ private Q_SLOTS:
     void enableButtonsTogglesEveryListedControl() {
         Started started;
         start(started, true);
-        const char* listed[] = {
-            "ButtonFormat",          "ButtonReadLine",       "ButtonReadBlock",
-            "ButtonCalFiles",        "ButtonBBTable",        "ButtonClear",
-            "ButtonSerialNumber",    "ButtonSaveCalDate",    "RadioGroupCalLocation",
-            "RadioGroupTimeFormat",  "RadioGroupFileFormat", "RadioGroupCalcMethod",
-            "ComboBoxTempUnits",     "ComboBoxPressUnits",   "ComboBoxSpinUnits",
-            "EditAtmosphere",        "CheckBoxFilterNone",   "CheckBoxFilterMins",
-            "SpinEditFilterMinutes", "ComboBoxLanguage",     "RadioGroupLogSamples",
-            "RadioGroupRealOrRaw"};
+        TForm1& window = *started.window;
+        const struct {
+            QWidget* page;
+            std::vector<const char*> names;
+        } listed[] = {
+            {&window.configPage(),
+             {"ButtonFormat",          "ButtonReadLine",       "ButtonReadBlock",
+              "ButtonCalFiles",        "ButtonBBTable",        "ButtonClear",
+              "ButtonSerialNumber",    "ButtonSaveCalDate",    "RadioGroupCalLocation",
+              "RadioGroupTimeFormat",  "RadioGroupFileFormat", "RadioGroupCalcMethod",
+              "ComboBoxTempUnits",     "ComboBoxPressUnits",   "ComboBoxSpinUnits",
+              "EditAtmosphere",        "CheckBoxFilterNone",   "CheckBoxFilterMins",
+              "SpinEditFilterMinutes", "ComboBoxLanguage"}},
+            {&window.toolInfoPage(),
+             {"EditComDevice", "ButtonConnectRVX", "buttonDownload", "CheckBoxDownloadAllJobs",
+              "ButtonEraseAllJobs"}},
+            {&window.samplePage(), {"RadioGroupLogSamples", "RadioGroupRealOrRaw"}},
+        };
+        std::size_t count = 0;
         for (bool on : {false, true}) {
             started.window->userPort().setCommandsEnabled(on);
             QCOMPARE(QApplication::overrideCursor() != nullptr, !on);
-            for (const char* name : listed) {
-                QWidget* control = started.child<QWidget>(name);
-                QVERIFY2(control, name);
-                QVERIFY2(control->isEnabled() == on, name);
-            }
+            count = 0;
+            for (const auto& page : listed)
+                for (const char* name : page.names) {
+                    QWidget* control = page.page->findChild<QWidget*>(QLatin1String(name));
+                    QVERIFY2(control, name);
+                    QVERIFY2(control->isEnabled() == on, name);
+                    ++count;
+                }
         }
-        QCOMPARE(started.window->commandControls().widgets().size(), std::size(listed));
+        QCOMPARE(window.commandControls().widgets().size(), count);
     }
 
     void firstRunStartsWithDefaultsAndClosingSavesThem() {
