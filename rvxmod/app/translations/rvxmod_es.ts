@@ -1117,4 +1117,148 @@
             <translation>Archivosdatos</translation>
         </message>
     </context>
+    <context>
+        <name>rvxmod::app::TFormFormat</name>
+        <message>
+            <source>Start Format</source>
+            <translation>Iniciar formateo</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancelar</translation>
+        </message>
+        <message>
+            <source>Done</source>
+            <translation>Hecho</translation>
+        </message>
+        <message>
+            <source>Format</source>
+            <translation>Formatear</translation>
+        </message>
+        <message>
+            <source>**CAUTION**</source>
+            <translation>**PRECAUCIÓN**</translation>
+        </message>
+        <message>
+            <source>Now Formatting:</source>
+            <translation>Formateando:</translation>
+        </message>
+        <message>
+            <source>Chip:</source>
+            <translation>Chip:</translation>
+        </message>
+        <message>
+            <source>Sector:</source>
+            <translation>Sector:</translation>
+        </message>
+        <message>
+            <source>Do not disconnect tool from computer until format is complete</source>
+            <translation>No desconecte la herramienta del ordenador hasta que termine el formateo</translation>
+        </message>
+        <message>
+            <source>Total Progress</source>
+            <translation>Progreso total</translation>
+        </message>
+    </context>
+    <context>
+        <name>rvxmod::app::TFormSaveCals</name>
+        <message>
+            <source>Save Cal Files</source>
+            <translation>Guardar archivos de calibración</translation>
+        </message>
+        <message>
+            <source>Tool Name</source>
+            <translation>Nombre de herramienta</translation>
+        </message>
+        <message>
+            <source>Serial Number</source>
+            <translation>Número de serie</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>Estado</translation>
+        </message>
+        <message>
+            <source>Calibration File</source>
+            <translation>Archivo de calibración</translation>
+        </message>
+        <message>
+            <source>Save Cal File</source>
+            <translation>Guardar archivo de cal.</translation>
+        </message>
+        <message>
+            <source>Dont save Cal File</source>
+            <translation>No guardar archivo de cal.</translation>
+        </message>
+        <message>
+            <source>Save Files</source>
+            <translation>Guardar archivos</translation>
+        </message>
+        <message>
+            <source>Retrieve Cals</source>
+            <translation>Recuperar cals</translation>
+        </message>
+        <message>
+            <source>Delete All Cals</source>
+            <translation>Borrar todas las cals</translation>
+        </message>
+        <message>
+            <source>Done</source>
+            <translation>Hecho</translation>
+        </message>
+    </context>
+    <context>
+        <name>rvxmod::app::TFormSerialLength</name>
+        <message>
+            <source>Serial Number / Tool Length</source>
+            <translation>Número de serie / Longitud de herramienta</translation>
+        </message>
+        <message>
+            <source>Tool Name</source>
+            <translation>Nombre de herramienta</translation>
+        </message>
+        <message>
+            <source>Serial Number</source>
+            <translation>Número de serie</translation>
+        </message>
+        <message>
+            <source>Tool Length</source>
+            <translation>Longitud de herramienta</translation>
+        </message>
+        <message>
+            <source>(in)</source>
+            <translation>(pulg)</translation>
+        </message>
+        <message>
+            <source>* Click on a field, then type the values. Then click &quot;Save Data&quot; to save to tool.</source>
+            <translation>* Haga clic en un campo y escriba los valores. Luego pulse &quot;Guardar datos&quot; para guardarlos en la herramienta.</translation>
+        </message>
+        <message>
+            <source>Save Data</source>
+            <translation>Guardar datos</translation>
+        </message>
+    </context>
+    <context>
+        <name>rvxmod::app::TFormCalDates</name>
+        <message>
+            <source>Save Sensor Cal Dates</source>
+            <translation>Guardar fechas de calibración de sensores</translation>
+        </message>
+        <message>
+            <source>Tool </source>
+            <translation>Herramienta </translation>
+        </message>
+        <message>
+            <source>SN</source>
+            <translation>NS</translation>
+        </message>
+        <message>
+            <source>Sensor Cal Date (yyyy/mm/dd)</source>
+            <translation>Fecha de cal. del sensor (aaaa/mm/dd)</translation>
+        </message>
+        <message>
+            <source>Save Cal Dates</source>
+            <translation>Guardar fechas de cal.</translation>
+        </message>
+    </context>
 </TS>
