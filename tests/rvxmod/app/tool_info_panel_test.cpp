@@ -75,10 +75,14 @@ struct SimulatedWindow {
         return window->findChild<QDialog*>(QLatin1String(form));
     }
 
-    void connectTo(const QString& device) {
+    void startConnect(const QString& device) const {
         child<RadioGroup>("RadioGroupComPort")->setIndex(1);
         child<QLineEdit>("EditComDevice")->setText(device);
         child<QPushButton>("ButtonConnectRVX")->click();
+    }
+
+    void connectTo(const QString& device) {
+        startConnect(device);
         QTRY_VERIFY_WITH_TIMEOUT(!panel().session().busy(), kOperationTimeoutMs);
     }
 };
@@ -140,6 +144,17 @@ private Q_SLOTS:
         QCOMPARE(sim.cell("StringGridJobs", 2, 1), QStringLiteral("Not connected"));
         QVERIFY(sim.cell("StringGridToolChain", 0, 0).isEmpty());
         QVERIFY(!sim.child<QPushButton>("buttonDownload")->isEnabled());
+    }
+
+    void windowStaysOpenWhileTheToolWorks() {
+        SimulatedWindow sim;
+        sim.window->show();
+        sim.startConnect(QStringLiteral("sim"));
+        sim.window->close();
+        QVERIFY(sim.window->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(!sim.panel().session().busy(), kOperationTimeoutMs);
+        sim.window->close();
+        QVERIFY(!sim.window->isVisible());
     }
 
     void longPressOnAJobShowsWhereItLies() {

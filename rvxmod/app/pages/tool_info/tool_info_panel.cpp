@@ -1,5 +1,6 @@
 #include "rvxmod/app/pages/tool_info/tool_info_panel.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -105,6 +106,7 @@ ToolInfoPanel::ToolInfoPanel(TForm1& window, std::unique_ptr<ToolSession> sessio
     connect(clearReceived_, &QPushButton::clicked, received_, &QPlainTextEdit::clear);
     window.commandControls().add({device_, connect_, download_, downloadAll_, eraseAll_});
     setSession(std::move(session));
+    window.installEventFilter(this);
     if (auto* memoryTools = window.configPage().findChild<MemoryTools*>())
         wireMemoryTools(*memoryTools, *this, window.userPort());
     retranslateUi();
@@ -120,6 +122,14 @@ bool ToolInfoPanel::setSession(std::unique_ptr<ToolSession> session) {
     });
     watchReceivedData();
     return true;
+}
+
+bool ToolInfoPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &window_ && event->type() == QEvent::Close && session_->busy()) {
+        event->ignore();
+        return true;
+    }
+    return Retranslated::eventFilter(watched, event);
 }
 
 void ToolInfoPanel::runOnTool(std::function<void()> work, std::function<void()> after) {

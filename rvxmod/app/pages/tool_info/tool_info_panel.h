@@ -45,6 +45,10 @@ public:
     // another tool command runs.
     void runOnTool(std::function<void()> work, std::function<void()> after);
 
+protected:
+    // The window stays open while a tool command runs: the command may be waiting on it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void UpdateToolInfoGrids();
     void showJobInfo(int row);
