@@ -485,7 +485,7 @@
     <context>
         <name>rvxmod::app::JobGridView</name>
         <message>
-            <location filename="../pages/tool_info/job_grid_view.cpp" line="+52" />
+            <location filename="../pages/tool_info/job_grid_view.cpp" line="+53" />
             <source>Not connected</source>
             <translation>No conectada</translation>
         </message>
@@ -508,7 +508,7 @@
     <context>
         <name>rvxmod::app::MemoryTools</name>
         <message>
-            <location filename="../pages/config/memory_tools.cpp" line="+91" />
+            <location filename="../pages/config/memory_tools.cpp" line="+95" />
             <source>Memory Tools</source>
             <translation>Memoria</translation>
         </message>
@@ -680,6 +680,34 @@
         </message>
     </context>
     <context>
+        <name>rvxmod::app::TFormCalDates</name>
+        <message>
+            <location filename="../dialogs/cal_dates_form.cpp" line="+16" />
+            <source>Save Sensor Cal Dates</source>
+            <translation>Guardar fechas de calibración</translation>
+        </message>
+        <message>
+            <location line="+2" filename="../dialogs/cal_dates_form.cpp" />
+            <source>Tool </source>
+            <translation>Herramienta </translation>
+        </message>
+        <message>
+            <location line="+0" filename="../dialogs/cal_dates_form.cpp" />
+            <source>SN</source>
+            <translation>N° S</translation>
+        </message>
+        <message>
+            <location line="+0" filename="../dialogs/cal_dates_form.cpp" />
+            <source>Sensor Cal Date (yyyy/mm/dd)</source>
+            <translation>Fecha cal. sensor (aaaa/mm/dd)</translation>
+        </message>
+        <message>
+            <location line="+1" filename="../dialogs/cal_dates_form.cpp" />
+            <source>Save Cal Dates</source>
+            <translation>Guardar fechas cal.</translation>
+        </message>
+    </context>
+    <context>
         <name>rvxmod::app::TFormConfig</name>
         <message>
             <location filename="../pages/config_page.cpp" line="+81" />
@@ -695,6 +723,59 @@
             <location line="+1" filename="../pages/config_page.cpp" />
             <source>Other Options</source>
             <translation>Otras opciones</translation>
+        </message>
+    </context>
+    <context>
+        <name>rvxmod::app::TFormFormat</name>
+        <message>
+            <location filename="../dialogs/format_form.cpp" line="+31" />
+            <source>Start Format</source>
+            <translation>Iniciar formateo</translation>
+        </message>
+        <message>
+            <location line="+1" filename="../dialogs/format_form.cpp" />
+            <source>Cancel</source>
+            <translation>Cancelar</translation>
+        </message>
+        <message>
+            <location line="+1" filename="../dialogs/format_form.cpp" />
+            <source>Done</source>
+            <translation>Listo</translation>
+        </message>
+        <message>
+            <location line="+2" filename="../dialogs/format_form.cpp" />
+            <source>Format</source>
+            <translation>Formatear</translation>
+        </message>
+        <message>
+            <location line="+13" filename="../dialogs/format_form.cpp" />
+            <source>**CAUTION**</source>
+            <translation>**PRECAUCIÓN**</translation>
+        </message>
+        <message>
+            <location line="+3" filename="../dialogs/format_form.cpp" />
+            <source>Now Formatting:</source>
+            <translation>Formateando:</translation>
+        </message>
+        <message>
+            <location line="+1" filename="../dialogs/format_form.cpp" />
+            <source>Chip:</source>
+            <translation>Chip:</translation>
+        </message>
+        <message>
+            <location line="+2" filename="../dialogs/format_form.cpp" />
+            <source>Sector:</source>
+            <translation>Sector:</translation>
+        </message>
+        <message>
+            <location line="+9" filename="../dialogs/format_form.cpp" />
+            <source>Do not disconnect tool from computer until format is complete</source>
+            <translation>No desconecte la herramienta de la computadora hasta que termine el formateo</translation>
+        </message>
+        <message>
+            <location line="+3" filename="../dialogs/format_form.cpp" />
+            <source>Total Progress</source>
+            <translation>Progreso total</translation>
         </message>
     </context>
     <context>
@@ -784,6 +865,102 @@
         </message>
     </context>
     <context>
+        <name>rvxmod::app::TFormSaveCals</name>
+        <message>
+            <location filename="../dialogs/save_cal_files_form.cpp" line="+33" />
+            <source>Save Cal Files</source>
+            <translation>Guardar calibraciones</translation>
+        </message>
+        <message>
+            <location line="+5" filename="../dialogs/save_cal_files_form.cpp" />
+            <source>Tool Name</source>
+            <translation>Herramienta</translation>
+        </message>
+        <message>
+            <location line="+0" filename="../dialogs/save_cal_files_form.cpp" />
+            <source>Serial Number</source>
+            <translation>Número de serie</translation>
+        </message>
+        <message>
+            <location line="+0" filename="../dialogs/save_cal_files_form.cpp" />
+            <source>Status</source>
+            <translation>Estado</translation>
+        </message>
+        <message>
+            <location line="+0" filename="../dialogs/save_cal_files_form.cpp" />
+            <source>Calibration File</source>
+            <translation>Archivo de calibración</translation>
+        </message>
+        <message>
+            <location line="+10" filename="../dialogs/save_cal_files_form.cpp" />
+            <source>Save Cal File</source>
+            <translation>Guardar calibración</translation>
+        </message>
+        <message>
+            <location line="+0" filename="../dialogs/save_cal_files_form.cpp" />
+            <source>Dont save Cal File</source>
+            <translation>No guardar calibración</translation>
+        </message>
+        <message>
+            <location line="+9" filename="../dialogs/save_cal_files_form.cpp" />
+            <source>Save Files</source>
+            <translation>Guardar archivos</translation>
+        </message>
+        <message>
+            <location line="+1" filename="../dialogs/save_cal_files_form.cpp" />
+            <source>Retrieve Cals</source>
+            <translation>Recuperar calibraciones</translation>
+        </message>
+        <message>
+            <location line="+1" filename="../dialogs/save_cal_files_form.cpp" />
+            <source>Delete All Cals</source>
+            <translation>Borrar calibraciones</translation>
+        </message>
+        <message>
+            <location line="+1" filename="../dialogs/save_cal_files_form.cpp" />
+            <source>Done</source>
+            <translation>Listo</translation>
+        </message>
+    </context>
+    <context>
+        <name>rvxmod::app::TFormSerialLength</name>
+        <message>
+            <location filename="../dialogs/serial_length_form.cpp" line="+18" />
+            <source>Serial Number / Tool Length</source>
+            <translation>N° serie / Longitud</translation>
+        </message>
+        <message>
+            <location line="+2" filename="../dialogs/serial_length_form.cpp" />
+            <source>Tool Name</source>
+            <translation>Herramienta</translation>
+        </message>
+        <message>
+            <location line="+0" filename="../dialogs/serial_length_form.cpp" />
+            <source>Serial Number</source>
+            <translation>Número de serie</translation>
+        </message>
+        <message>
+            <location line="+1" filename="../dialogs/serial_length_form.cpp" />
+            <source>Tool Length</source>
+            <translation>Longitud</translation>
+        </message>
+        <message>
+            <location line="+0" filename="../dialogs/serial_length_form.cpp" />
+            <source>(in)</source>
+            <translation>(pulg)</translation>
+        </message>
+        <message>
+            <location line="+2" filename="../dialogs/serial_length_form.cpp" />
+            <source>* Click on a field, then type the values. Then click "Save Data" to save to tool.</source>
+            <translation>* Haga clic en un campo y escriba los valores. Luego pulse "Guardar datos" para guardarlos en la herramienta.</translation>
+        </message>
+        <message>
+            <location line="+1" filename="../dialogs/serial_length_form.cpp" />
+            <source>Save Data</source>
+            <translation>Guardar datos</translation>
+        </message>
+    </context>
+    <context>
         <name>rvxmod::app::TFormToolInfo</name>
         <message>
             <location filename="../pages/tool_info_page.cpp" line="+52" />
@@ -852,7 +1029,7 @@
     <context>
         <name>rvxmod::app::ToolInfoPanel</name>
         <message>
-            <location filename="../pages/tool_info/tool_info_panel.cpp" line="+209" />
+            <location filename="../pages/tool_info/tool_info_panel.cpp" line="+238" />
             <source>Device</source>
             <translation>Dispositivo</translation>
         </message>
@@ -1115,150 +1292,6 @@
             <location filename="../../download/datafiles_folder.cpp" line="-22" />
             <source>Datafiles</source>
             <translation>Archivosdatos</translation>
-        </message>
-    </context>
-    <context>
-        <name>rvxmod::app::TFormFormat</name>
-        <message>
-            <source>Start Format</source>
-            <translation>Iniciar formateo</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Cancelar</translation>
-        </message>
-        <message>
-            <source>Done</source>
-            <translation>Hecho</translation>
-        </message>
-        <message>
-            <source>Format</source>
-            <translation>Formatear</translation>
-        </message>
-        <message>
-            <source>**CAUTION**</source>
-            <translation>**PRECAUCIÓN**</translation>
-        </message>
-        <message>
-            <source>Now Formatting:</source>
-            <translation>Formateando:</translation>
-        </message>
-        <message>
-            <source>Chip:</source>
-            <translation>Chip:</translation>
-        </message>
-        <message>
-            <source>Sector:</source>
-            <translation>Sector:</translation>
-        </message>
-        <message>
-            <source>Do not disconnect tool from computer until format is complete</source>
-            <translation>No desconecte la herramienta del ordenador hasta que termine el formateo</translation>
-        </message>
-        <message>
-            <source>Total Progress</source>
-            <translation>Progreso total</translation>
-        </message>
-    </context>
-    <context>
-        <name>rvxmod::app::TFormSaveCals</name>
-        <message>
-            <source>Save Cal Files</source>
-            <translation>Guardar archivos de calibración</translation>
-        </message>
-        <message>
-            <source>Tool Name</source>
-            <translation>Nombre de herramienta</translation>
-        </message>
-        <message>
-            <source>Serial Number</source>
-            <translation>Número de serie</translation>
-        </message>
-        <message>
-            <source>Status</source>
-            <translation>Estado</translation>
-        </message>
-        <message>
-            <source>Calibration File</source>
-            <translation>Archivo de calibración</translation>
-        </message>
-        <message>
-            <source>Save Cal File</source>
-            <translation>Guardar archivo de cal.</translation>
-        </message>
-        <message>
-            <source>Dont save Cal File</source>
-            <translation>No guardar archivo de cal.</translation>
-        </message>
-        <message>
-            <source>Save Files</source>
-            <translation>Guardar archivos</translation>
-        </message>
-        <message>
-            <source>Retrieve Cals</source>
-            <translation>Recuperar cals</translation>
-        </message>
-        <message>
-            <source>Delete All Cals</source>
-            <translation>Borrar todas las cals</translation>
-        </message>
-        <message>
-            <source>Done</source>
-            <translation>Hecho</translation>
-        </message>
-    </context>
-    <context>
-        <name>rvxmod::app::TFormSerialLength</name>
-        <message>
-            <source>Serial Number / Tool Length</source>
-            <translation>Número de serie / Longitud de herramienta</translation>
-        </message>
-        <message>
-            <source>Tool Name</source>
-            <translation>Nombre de herramienta</translation>
-        </message>
-        <message>
-            <source>Serial Number</source>
-            <translation>Número de serie</translation>
-        </message>
-        <message>
-            <source>Tool Length</source>
-            <translation>Longitud de herramienta</translation>
-        </message>
-        <message>
-            <source>(in)</source>
-            <translation>(pulg)</translation>
-        </message>
-        <message>
-            <source>* Click on a field, then type the values. Then click &quot;Save Data&quot; to save to tool.</source>
-            <translation>* Haga clic en un campo y escriba los valores. Luego pulse &quot;Guardar datos&quot; para guardarlos en la herramienta.</translation>
-        </message>
-        <message>
-            <source>Save Data</source>
-            <translation>Guardar datos</translation>
-        </message>
-    </context>
-    <context>
-        <name>rvxmod::app::TFormCalDates</name>
-        <message>
-            <source>Save Sensor Cal Dates</source>
-            <translation>Guardar fechas de calibración de sensores</translation>
-        </message>
-        <message>
-            <source>Tool </source>
-            <translation>Herramienta </translation>
-        </message>
-        <message>
-            <source>SN</source>
-            <translation>NS</translation>
-        </message>
-        <message>
-            <source>Sensor Cal Date (yyyy/mm/dd)</source>
-            <translation>Fecha de cal. del sensor (aaaa/mm/dd)</translation>
-        </message>
-        <message>
-            <source>Save Cal Dates</source>
-            <translation>Guardar fechas de cal.</translation>
         </message>
     </context>
 </TS>
