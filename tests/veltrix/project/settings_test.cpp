@@ -106,7 +106,10 @@ INSTANTIATE_TEST_SUITE_P(Values, DepthUnitsSetting,
                                            UnitsCase{"FALSE", false, true, DepthUnitSystem::Meters},
                                            UnitsCase{"yes", false, false, DepthUnitSystem::Meters},
                                            UnitsCase{"true", false, false,
-                                                     DepthUnitSystem::Meters}));
+                                                     DepthUnitSystem::Meters}),
+                         [](const ::testing::TestParamInfo<UnitsCase>& param) {
+                             return "Value" + std::to_string(param.index);
+                         });
 
 TEST(Settings, GainAndIntervalInForceAtClosingAreSaved) {
     Job job;
