@@ -9,6 +9,7 @@
 #include "rvxmod/sim/scenario.h"
 #include "rvxmod/sim/simulator_port.h"
 #include "rvxmod/sim/tool_string_simulator.h"
+#include "tests/rvxmod/link/forwarding_port.h"
 
 namespace rvxmod::testing {
 
@@ -20,24 +21,15 @@ inline Bytes payloadOf(const Bytes& frame) {
 }
 
 // Passes everything through to another port and keeps every frame written.
-class RecordingPort final : public link::Port {
+class RecordingPort final : public ForwardingPort {
 public:
-    explicit RecordingPort(link::Port& inner) : inner_(inner) {}
-    rvx::Status open(const std::string& device) override { return inner_.open(device); }
-    void close() override { inner_.close(); }
-    bool isOpen() const override { return inner_.isOpen(); }
-    rvx::Status setBaud(int baud) override { return inner_.setBaud(baud); }
-    int baud() const override { return inner_.baud(); }
+    using ForwardingPort::ForwardingPort;
     rvx::Status write(std::span<const std::uint8_t> bytes) override {
         writes.emplace_back(bytes.begin(), bytes.end());
         return inner_.write(bytes);
     }
-    std::vector<std::uint8_t> read(link::Millis deadline) override { return inner_.read(deadline); }
 
     std::vector<Bytes> writes;
-
-private:
-    link::Port& inner_;
 };
 
 // The program's link wired to a simulated tool string on virtual time, port open at 230400.

@@ -14,6 +14,7 @@
 #include "rvxmod/sim/scenario.h"
 #include "rvxmod/sim/simulator_port.h"
 #include "rvxmod/sim/tool_string_simulator.h"
+#include "tests/rvxmod/link/forwarding_port.h"
 #include "tests/support/scripted_user_port.h"
 
 namespace rvxmod::testing {
@@ -22,26 +23,17 @@ using Bytes = std::vector<std::uint8_t>;
 
 // Passes frames to the simulator unless the test's filter swallows them, as a line that loses a
 // request does; the program then runs into its time-out.
-class LossyPort final : public link::Port {
+class LossyPort final : public ForwardingPort {
 public:
-    explicit LossyPort(link::Port& inner) : inner_(inner) {}
-    rvx::Status open(const std::string& device) override { return inner_.open(device); }
-    void close() override { inner_.close(); }
-    bool isOpen() const override { return inner_.isOpen(); }
-    rvx::Status setBaud(int baud) override { return inner_.setBaud(baud); }
-    int baud() const override { return inner_.baud(); }
+    using ForwardingPort::ForwardingPort;
     rvx::Status write(std::span<const std::uint8_t> bytes) override {
         const std::uint8_t code = bytes.size() > 3 ? bytes[3] : 0;
         if (lose && lose(code)) return rvx::ok();
         return inner_.write(bytes);
     }
-    std::vector<std::uint8_t> read(link::Millis deadline) override { return inner_.read(deadline); }
 
     // Given each request's command code; true drops the request.
     std::function<bool(std::uint8_t)> lose;
-
-private:
-    link::Port& inner_;
 };
 
 // A memory module with a RarodIdirura gauge, an RTD and a CCL on virtual time, the program's
