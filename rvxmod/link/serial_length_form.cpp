@@ -44,13 +44,10 @@ std::optional<std::vector<IdentityRow>> identityRows(const std::vector<SerialLen
 
 // Each tool's calibration slot in the memory module's stored-file table, or -1.
 void relinkCalBlocks(ConnectedToolString& toolString) {
-    const auto& stored = toolString.Memory.StoredFiles;
     for (ToolObj& tool : toolString.ToolChain) {
-        const auto file = std::find_if(stored.begin(), stored.end(), [&](const StoredCalFile& f) {
-            return f.typeCode == static_cast<std::int32_t>(tool.ToolType) &&
-                   f.serialNumber == tool.SerialNumber;
-        });
-        tool.CalBlockIndex = file == stored.end() ? -1 : file->block;
+        const StoredCalFile* file =
+            findStoredCalFile(toolString.Memory, tool.ToolType, tool.SerialNumber);
+        tool.CalBlockIndex = file == nullptr ? -1 : file->block;
     }
 }
 

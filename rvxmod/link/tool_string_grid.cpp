@@ -15,12 +15,9 @@ constexpr int kMinimumRows = 6;
 CalFileStatus calStatusOf(const ToolObj& tool, const ConnectedToolString& toolString) {
     if (!toolString.MemoryPresent) return CalFileStatus::NoMemory;
     if (!tool.NeedsCal) return CalFileStatus::NotApplicable;
-    const auto& stored = toolString.Memory.StoredFiles;
-    const auto file = std::find_if(stored.begin(), stored.end(), [&](const StoredCalFile& f) {
-        return f.serialNumber == tool.SerialNumber &&
-               f.typeCode == static_cast<std::int32_t>(tool.ToolType);
-    });
-    if (file == stored.end()) return CalFileStatus::NotPresent;
+    const StoredCalFile* file =
+        findStoredCalFile(toolString.Memory, tool.ToolType, tool.SerialNumber);
+    if (file == nullptr) return CalFileStatus::NotPresent;
     if (file->calDate == tool.CalDate) return CalFileStatus::Valid;
     return file->calDate < tool.CalDate ? CalFileStatus::Expired : CalFileStatus::Error;
 }

@@ -82,11 +82,9 @@ void LoadCalsFromMemoryTool(link::ToolLink& link, ConnectedToolString& toolStrin
 }
 
 int getToolsCalBlock(const MemoryObj& memory, std::int32_t typeCode, std::int32_t serialNumber) {
-    const auto& files = memory.StoredFiles;
-    const auto found = std::find_if(files.begin(), files.end(), [&](const StoredCalFile& file) {
-        return file.typeCode == typeCode && file.serialNumber == serialNumber;
-    });
-    return found == files.end() ? -1 : found->block;
+    const StoredCalFile* file =
+        findStoredCalFile(memory, static_cast<std::uint32_t>(typeCode), serialNumber);
+    return file == nullptr ? -1 : file->block;
 }
 
 bool MakeCalFile(link::ToolLink& link, rvx::UserPort& user, int block,

@@ -39,6 +39,14 @@ bool isToolPresentInTC(const MemoryObj& memory, std::size_t jobIndex, std::uint3
     return getIndexInChain(type, serialNumber, memory.Jobs[jobIndex].Tools) >= 0;
 }
 
+const StoredCalFile* findStoredCalFile(const MemoryObj& memory, std::uint32_t type,
+                                       std::int32_t serialNumber) {
+    for (const StoredCalFile& file : memory.StoredFiles)
+        if (file.typeCode == static_cast<std::int32_t>(type) && file.serialNumber == serialNumber)
+            return &file;
+    return nullptr;
+}
+
 void resetMemoryTool(MemoryObj& memory) {
     memory.JobCount = 0;
     memory.Type = -1;

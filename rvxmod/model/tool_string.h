@@ -112,4 +112,8 @@ bool isToolPresentInTC(const MemoryObj& memory, std::size_t jobIndex, std::uint3
 
 void resetMemoryTool(MemoryObj& memory);
 
+// The calibration file kept in the memory module for this tool; nullptr when there is none.
+const StoredCalFile* findStoredCalFile(const MemoryObj& memory, std::uint32_t type,
+                                       std::int32_t serialNumber);
+
 }  // namespace rvxmod
