@@ -1,7 +1,7 @@
 #include "rvxmod/app/tool_session.h"
 
 #include "rvxmod/link/serial_device_port.h"
-#include "rvxmod/memory/cal_slots.h"
+#include "rvxmod/memory/connect_hooks.h"
 #include "rvxmod/memory/job_list.h"
 
 namespace rvxmod::app {
@@ -37,13 +37,7 @@ void ToolSession::collectWorker() {
 }
 
 void ToolSession::connectToolString(const link::ConnectOptions& options, rvx::UserPort& user) {
-    link::ConnectHooks hooks;
-    hooks.discovery.loadCalsFromMemoryTool = [&] {
-        memory::LoadCalsFromMemoryTool(link_, toolString_, user);
-    };
-    hooks.discovery.updateToolInfoGrids = [&] {
-        return memory::updateMemoryInfo(link_, toolString_, buffers_, user);
-    };
+    const link::ConnectHooks hooks = memory::memoryConnectHooks(link_, toolString_, buffers_, user);
     connected_ = false;
     buffers_ = {};
     connected_ = link::connectToolString(link_, toolString_, user, options, hooks).connected;

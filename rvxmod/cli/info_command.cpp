@@ -6,6 +6,7 @@
 #include "rvxmod/link/connect_sequence.h"
 #include "rvxmod/link/serial_device_port.h"
 #include "rvxmod/link/tool_string_grid.h"
+#include "rvxmod/memory/connect_hooks.h"
 
 namespace rvxmod::cli {
 
@@ -48,7 +49,7 @@ int runInfoCommand(const GlobalOptions& options, std::span<const std::string> ar
     memory::MemoryBuffers buffers;
     const link::ConnectOutcome outcome =
         link::connectToolString(toolLink, toolString, user, connectOptionsFor(options),
-                                memoryConnectHooks(toolLink, toolString, buffers, user));
+                                memory::memoryConnectHooks(toolLink, toolString, buffers, user));
     if (!outcome.connected) return kExitFailure;
     std::cout << "connected on " << outcome.device << " at " << outcome.baud << " baud\n";
     printToolString(toolString);

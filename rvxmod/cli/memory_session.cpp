@@ -3,7 +3,7 @@
 #include <ostream>
 
 #include "common/text_catalogue.h"
-#include "rvxmod/memory/cal_slots.h"
+#include "rvxmod/memory/connect_hooks.h"
 #include "rvxmod/memory/job_list.h"
 
 namespace rvxmod::cli {
@@ -22,18 +22,6 @@ link::ConnectOptions connectOptionsFor(const GlobalOptions& options) {
     }
     if (options.baud != 0) connect.bauds = {options.baud};
     return connect;
-}
-
-link::ConnectHooks memoryConnectHooks(link::ToolLink& toolLink, ConnectedToolString& toolString,
-                                      memory::MemoryBuffers& buffers, rvx::UserPort& user) {
-    link::ConnectHooks hooks;
-    hooks.discovery.loadCalsFromMemoryTool = [&] {
-        memory::LoadCalsFromMemoryTool(toolLink, toolString, user);
-    };
-    hooks.discovery.updateToolInfoGrids = [&] {
-        return memory::updateMemoryInfo(toolLink, toolString, buffers, user);
-    };
-    return hooks;
 }
 
 void printJobList(std::ostream& out, const ConnectedToolString& toolString,
@@ -60,7 +48,7 @@ bool MemorySession::connect(const GlobalOptions& options, bool quickConnect) {
     connect.quickConnectChecked = quickConnect;
     const link::ConnectOutcome outcome =
         link::connectToolString(link_, toolString_, user_, connect,
-                                memoryConnectHooks(link_, toolString_, buffers_, user_));
+                                memory::memoryConnectHooks(link_, toolString_, buffers_, user_));
     if (!outcome.connected) return false;
     if (!toolString_.MemoryPresent) {
         user_.showWarning(rvx::trText(

@@ -21,11 +21,6 @@ std::optional<bool> yesOnly(std::span<const std::string> args);
 // The device and baud rates the global options ask for.
 link::ConnectOptions connectOptionsFor(const GlobalOptions& options);
 
-// The memory module's steps of the connect sequence: the stored cal files after discovery, then
-// memory size, bad-block table and (without Quick Connect) the job list.
-link::ConnectHooks memoryConnectHooks(link::ToolLink& toolLink, ConnectedToolString& toolString,
-                                      memory::MemoryBuffers& buffers, rvx::UserPort& user);
-
 // The job list and memory usage as the Tool Info page shows them.
 void printJobList(std::ostream& out, const ConnectedToolString& toolString,
                   const memory::MemoryBuffers& buffers, rvx::UserPort& user);
